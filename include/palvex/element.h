@@ -1,0 +1,99 @@
+#pragma once
+// The contract every theme element follows. An element holds the values one
+// kind of control takes from the current theme, loads them from the settings
+// store when created, writes them back with Update, describes them to the
+// designer as property descriptors and applies them to one control at a time.
+//
+// The ten element classes differ mostly in their property tables, so an
+// element is its ElementSpec (data) plus a few overridden behaviours.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "palvex/object.h"
+
+namespace palvex {
+
+// One editable property as the designer sees it.
+struct DescriptorPropiedad {
+  std::string propName;
+  std::int32_t propType = 0;  // 0 colour, 1 whole number
+  std::int16_t numMin = 0;
+  std::int16_t numMax = 0;
+  std::int32_t valor = 0;
+  friend bool operator==(const DescriptorPropiedad&, const DescriptorPropiedad&) = default;
+};
+
+inline constexpr std::int32_t kPropTypeColour = 0;
+inline constexpr std::int32_t kPropTypeWholeNumber = 1;
+
+// Note the argument order: valor comes before the bounds.
+DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType, std::int32_t valor,
+                                    std::int16_t numMin, std::int16_t numMax);
+
+enum class PropertyWidth { Colour32, Whole16 };
+
+struct PropertySpec {
+  std::string_view name;             // the property's own name ("BackColor")
+  std::string_view readKey;          // settings key read at creation
+  std::string_view writeKey;         // settings key written by Update
+  std::int32_t defaultValue;
+  std::string_view descriptorName;   // propName of its descriptor
+  std::string_view controlProperty;  // control property Aplicar writes ("" when none)
+  PropertyWidth width = PropertyWidth::Colour32;
+};
+
+struct ElementSpec {
+  std::string_view className;    // "CCommandButton"
+  std::string_view sectionWord;  // "BUTTON"
+  std::span<const PropertySpec> properties;  // property order
+  std::span<const std::uint8_t> readOrder;   // creation reading order; empty = property order
+};
+
+class Element : public Object {
+ public:
+  const ElementSpec& spec() const { return spec_; }
+  std::string_view className() const { return spec_.className; }
+
+  // Applies the element's values to `control`. What it traps and whether it
+  // honours the override marker depends on the element.
+  virtual void Aplicar(const Variant& control) = 0;
+  std::vector<DescriptorPropiedad> propDesc() const;
+  void Update() const;
+
+  // Raw access by position in property order.
+  std::int32_t value(std::size_t index) const { return values_.at(index); }
+  void setValue(std::size_t index, std::int32_t v);
+  // Position of the property named `name` (case-blind), or npos.
+  std::size_t indexOf(std::string_view name) const;
+
+  // Object: typeName() is the class name; properties by name (case-blind);
+  // methods "Aplicar", "propDesc", "Update".
+  std::string typeName() const override { return std::string(spec_.className); }
+  Lookup tryGet(std::string_view name, Variant& out) override;
+  Lookup trySet(std::string_view name, const Variant& value) override;
+  Lookup tryCall(std::string_view name, std::span<Variant> args, Variant& result) override;
+
+ protected:
+  // Loads every property through ReadElementSetting; throws what it throws
+  // (an overflow for a stored value too wide for its property).
+  explicit Element(const ElementSpec& spec);
+
+  // The standard apply: stop when the control's Tag holds the override marker
+  // or cannot be read; otherwise write each control property in order,
+  // skipping the ones the control refuses. Never throws.
+  void applyStandard(Object& control) const;
+
+ private:
+  const ElementSpec& spec_;
+  std::vector<std::int32_t> values_;
+};
+
+// True when the Tag of `control` holds "THEMEOVERRIDE" (any case) or cannot be read.
+bool overrideOrUnreadableTag(Object& control);
+
+}  // namespace palvex

@@ -1,0 +1,134 @@
+#include "palvex/text.h"
+
+#include <clocale>
+#include <cstdint>
+#include <cwctype>
+#include <locale.h>
+
+namespace palvex::text {
+namespace {
+
+bool isAscii(std::string_view s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The glibc C.UTF-8 locale carries the full Unicode case tables, whatever
+// locale the host process has selected.
+locale_t utf8Locale() {
+  static locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+  return loc;
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when invalid.
+std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
+  auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char c = b(i);
+  std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || i + len > s.size()) return 0;
+  if (len == 1) { cp = c; return 1; }
+  cp = c & (0x7F >> len);
+  for (std::size_t k = 1; k < len; ++k) {
+    if ((b(i + k) & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b(i + k) & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
+
+void encode(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string upper(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  if (isAscii(s)) {
+    for (char c : s) out += asciiUpper(c);
+    return out;
+  }
+  locale_t loc = utf8Locale();
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp = 0;
+    std::size_t len = decode(s, i, cp);
+    if (len == 0) {  // not UTF-8: keep the byte
+      out += s[i++];
+      continue;
+    }
+    if (loc != nullptr) cp = static_cast<char32_t>(towupper_l(static_cast<wint_t>(cp), loc));
+    encode(cp, out);
+    i += len;
+  }
+  return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (isAscii(a) && isAscii(b)) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
+    return true;
+  }
+  return upper(a) == upper(b);
+}
+
+bool containsIgnoreCase(std::string_view haystack, std::string_view needle) {
+  if (needle.empty()) return true;
+  if (isAscii(needle) && isAscii(haystack)) {
+    if (needle.size() > haystack.size()) return false;
+    for (std::size_t i = 0; i + needle.size() <= haystack.size(); ++i) {
+      std::size_t k = 0;
+      while (k < needle.size() && asciiUpper(haystack[i + k]) == asciiUpper(needle[k])) ++k;
+      if (k == needle.size()) return true;
+    }
+    return false;
+  }
+  return upper(haystack).find(upper(needle)) != std::string::npos;
+}
+
+std::string_view trimSpaces(std::string_view s) {
+  auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  auto last = s.find_last_not_of(' ');
+  return s.substr(first, last - first + 1);
+}
+
+namespace {
+// FNV-1a over the upper-cased bytes, so that names equal without regard to
+// case hash alike even when only one of them is ASCII ("ſ" and "s").
+std::size_t hashUpperAscii(std::string_view s) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (char c : s) {
+    h ^= static_cast<unsigned char>(asciiUpper(c));
+    h *= 1099511628211ull;
+  }
+  return static_cast<std::size_t>(h);
+}
+}  // namespace
+
+std::size_t CaseInsensitiveHash::operator()(std::string_view s) const noexcept {
+  if (isAscii(s)) return hashUpperAscii(s);
+  return hashUpperAscii(upper(s));
+}
+
+}  // namespace palvex::text

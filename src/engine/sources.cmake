@@ -1,0 +1,6 @@
+target_sources(palvex PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/dispatch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/element_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/globales.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shared_utility.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tema.cpp)

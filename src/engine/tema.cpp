@@ -1,0 +1,125 @@
+// Tema: creation, the theme catalogue, selection and its event, and
+// late-bound access by operation name.
+
+#include "palvex/tema.h"
+
+#include "engine/globales.h"
+#include "palvex/property_bag.h"
+#include "palvex/settings.h"
+#include "palvex/settings_store.h"
+#include "palvex/text.h"
+
+namespace palvex {
+namespace {
+
+SettingPairs catalogue() { return settingsStore().enumerate(kAppName, kCatalogueSection); }
+
+std::int16_t catalogueIndex(const std::string& key) { return Variant(key).toInt16(); }
+
+DesignerOpener& designerOpener() {
+  static DesignerOpener opener;
+  return opener;
+}
+
+}  // namespace
+
+std::shared_ptr<Tema> Tema::create() {
+  auto tema = std::make_shared<Tema>(PrivateTag{});
+  auto& state = globales::state();
+  if (state.currentThemeName.empty()) {
+    state.currentThemeName = "Default";
+    state.firstTema = tema;
+  }
+  return tema;
+}
+
+std::vector<std::string> Tema::listaPalvex() {
+  std::vector<std::string> names;
+  for (auto& [key, name] : catalogue()) names.push_back(std::move(name));
+  return names;
+}
+
+std::int16_t Tema::indiceTema(const std::string& nombreTema) {
+  const std::string wanted = text::upper(nombreTema);
+  for (const auto& [key, name] : catalogue())
+    if (text::upper(name) == wanted) return catalogueIndex(key);
+  return -1;
+}
+
+std::int16_t Tema::maxIndiceTema() {
+  std::int16_t highest = -1;
+  for (const auto& entry : catalogue()) highest = std::max(highest, catalogueIndex(entry.first));
+  return highest;
+}
+
+void Tema::setTema(const std::string& nombreTema) {
+  auto& state = globales::state();
+  state.currentThemeName = nombreTema;
+  state.reloadElements = true;
+  // Handlers may connect or disconnect while the event runs: raise to a copy.
+  auto clients = clients_;
+  Variant argument(nombreTema);
+  for (auto& client : clients) client.second(argument);
+}
+
+std::string Tema::getTema() { return globales::state().currentThemeName; }
+
+void Tema::editarTema() {
+  auto& opener = designerOpener();
+  if (!opener)
+    throw Error(ErrorNumber::InvalidCall,
+                "No designer is available: the theme designer needs a toolkit binding that provides it");
+  opener();
+}
+
+void installDesigner(DesignerOpener opener) { designerOpener() = std::move(opener); }
+
+Tema::Connection Tema::connectNuevoTema(NuevoTemaHandler handler) {
+  Connection id = nextConnection_++;
+  clients_.emplace_back(id, std::move(handler));
+  return id;
+}
+
+void Tema::disconnectNuevoTema(Connection connection) {
+  std::erase_if(clients_, [&](const auto& client) { return client.first == connection; });
+}
+
+Lookup Tema::tryGet(std::string_view name, Variant& out) {
+  using text::equalsIgnoreCase;
+  if (equalsIgnoreCase(name, "BackColor")) out = BackColor();
+  else if (equalsIgnoreCase(name, "LabelColor")) out = LabelColor();
+  else if (equalsIgnoreCase(name, "getTema")) out = getTema();
+  else if (equalsIgnoreCase(name, "maxIndiceTema")) out = maxIndiceTema();
+  else return Lookup::NoMember;
+  return Lookup::Found;
+}
+
+Lookup Tema::tryCall(std::string_view name, std::span<Variant> args, Variant& result) {
+  using text::equalsIgnoreCase;
+  auto arg = [&](std::size_t i) -> Variant& {
+    if (i >= args.size()) throw invalidCallError("argument not optional");
+    return args[i];
+  };
+  if (equalsIgnoreCase(name, "Aplicar")) {
+    Aplicar(arg(0));
+  } else if (equalsIgnoreCase(name, "setTema")) {
+    setTema(arg(0).toString());
+  } else if (equalsIgnoreCase(name, "configurarFormulario")) {
+    configurarFormulario(arg(0));
+  } else if (equalsIgnoreCase(name, "indiceTema")) {
+    result = indiceTema(arg(0).toString());
+  } else if (equalsIgnoreCase(name, "listaPalvex")) {
+    std::vector<Variant> items;
+    for (auto& n : listaPalvex()) items.emplace_back(std::move(n));
+    auto list = PropertyBag::make("String()");
+    list->setItems(std::move(items));
+    result = list;
+  } else if (equalsIgnoreCase(name, "editarTema")) {
+    editarTema();
+  } else {
+    return tryGet(name, result);
+  }
+  return Lookup::Found;
+}
+
+}  // namespace palvex

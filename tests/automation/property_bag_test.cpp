@@ -1,0 +1,67 @@
+#include "palvex/property_bag.h"
+
+#include "support/test_env.h"
+
+namespace palvex {
+namespace {
+
+TEST(PropertyBagTest, MembersMatchWithoutRegardToCaseAndLogWrites) {
+  auto bag = PropertyBag::make("Label");
+  bag->declare("BackColor", 0).declare("Señal", "x");
+  bag->set("backcolor", std::int32_t{255});
+  bag->set("SEÑAL", "y");
+  EXPECT_EQ(bag->value("BACKCOLOR"), Variant(std::int32_t{255}));
+  EXPECT_EQ(bag->get("señal").toString(), "y");
+  ASSERT_EQ(bag->writes().size(), 2u);
+  EXPECT_EQ(bag->writes()[0], (PropertyBag::Write{"backcolor", Variant(std::int32_t{255})}));
+  EXPECT_EQ(bag->typeName(), "Label");
+}
+
+TEST(PropertyBagTest, MissingMembersAnswerWithoutThrowingOnTheTryPath) {
+  auto bag = PropertyBag::make();
+  Variant out;
+  EXPECT_EQ(bag->tryGet("Tag", out), Lookup::NoMember);
+  EXPECT_EQ(bag->trySet("Tag", "x"), Lookup::NoMember);
+  EXPECT_EQ(bag->tryCall("aplicarTema", {}, out), Lookup::NoMember);
+  EXPECT_PALVEX_ERROR(bag->get("Tag"), ErrorNumber::NoSuchMember, "PropertyBag.Tag");
+  EXPECT_PALVEX_ERROR(bag->enumerate(), ErrorNumber::NoSuchMember, "_NewEnum");
+  EXPECT_TRUE(bag->writes().empty());
+}
+
+TEST(PropertyBagTest, RefusedWritesAndFailingReadsThrowTheirError) {
+  auto bag = PropertyBag::make();
+  bag->declare("Tag", "").failOnRead("Tag", typeMismatchError("Tag")).declare("BackColor", 1).refuseWrites("BackColor",
+                                                                                                        overflowError());
+  EXPECT_PALVEX_ERROR(bag->get("tag"), ErrorNumber::TypeMismatch, "Tag");
+  EXPECT_PALVEX_ERROR(bag->set("BackColor", 2), ErrorNumber::Overflow, "Overflow");
+  EXPECT_EQ(bag->value("BackColor"), Variant(1));
+  EXPECT_TRUE(bag->writes().empty());
+}
+
+TEST(PropertyBagTest, MethodsReceiveArgumentsByReference) {
+  auto bag = PropertyBag::make("slideButton");
+  bag->method("pickButton", [](std::span<Variant> args) {
+    std::int16_t i = args[0].toInt16();
+    args[0] = std::int16_t(i + 100);
+    return Variant(std::int32_t{i * 2});
+  });
+  std::vector<Variant> args{std::int16_t{3}};
+  EXPECT_EQ(bag->call("PICKBUTTON", args), Variant(std::int32_t{6}));
+  EXPECT_EQ(args[0], Variant(std::int16_t{103}));
+  EXPECT_EQ(bag->callCount("pickbutton"), 1u);
+  Variant out;
+  EXPECT_EQ(bag->tryGet("pickButton", out), Lookup::NoMember);  // a method is not a property
+}
+
+TEST(PropertyBagTest, CollectionsEnumerateInOrder) {
+  auto a = PropertyBag::make("A"), b = PropertyBag::make("B");
+  auto form = PropertyBag::make("Form");
+  form->setForm().setItems({Variant(a), Variant(b)});
+  auto items = form->enumerate();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[1].toObject()->typeName(), "B");
+  EXPECT_TRUE(form->isForm());
+}
+
+}  // namespace
+}  // namespace palvex

@@ -1,0 +1,66 @@
+#include "support/test_env.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+#include "engine/globales.h"
+#include "palvex/shared_utility.h"
+
+namespace palvex::testing {
+
+TempDir::TempDir() {
+  std::random_device rd;
+  auto base = std::filesystem::temp_directory_path();
+  for (;;) {
+    path_ = base / ("palvex-test-" + std::to_string(rd()));
+    if (std::filesystem::create_directory(path_)) break;
+  }
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    had_ = true;
+    old_ = old;
+  }
+  if (value)
+    ::setenv(name, value, 1);
+  else
+    ::unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (had_)
+    ::setenv(name_.c_str(), old_.c_str(), 1);
+  else
+    ::unsetenv(name_.c_str());
+}
+
+EngineTest::EngineTest()
+    : iniFile_(dir_ / "Orvane.ini"),
+      xdgHome_("XDG_CONFIG_HOME", (dir_ / "config").c_str()),
+      xdgDirs_("XDG_CONFIG_DIRS", (dir_ / "xdg").c_str()),
+      ini_("PALVEX_INI", (dir_ / "Orvane.ini").c_str()),
+      storeEnv_("PALVEX_STORE", (dir_ / "settings.sqlite").c_str()) {
+  globales::resetState();
+  installSharedUtility(nullptr);
+  store_ = makeMemoryStore();
+  installSettingsStore(store_);
+}
+
+EngineTest::~EngineTest() {
+  globales::resetState();
+  installSettingsStore(nullptr);
+}
+
+void EngineTest::writeIni(const std::string& content) {
+  std::ofstream out(iniFile_, std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+}  // namespace palvex::testing
