@@ -54,7 +54,7 @@ class Tema final : public Object {
   explicit Tema(PrivateTag) {}
 
  private:
-  void aplicarPorTipo(Object& objeto);
+  void aplicarPorTipo(const Variant& objeto);
   std::vector<std::pair<Connection, NuevoTemaHandler>> clients_;
   Connection nextConnection_ = 1;
 };

@@ -6,5 +6,5 @@ void Tema::Aplicar(const Variant&) {}
 void Tema::configurarFormulario(const Variant&) { throw invalidCallError("not available yet"); }
 std::int32_t Tema::BackColor() { throw invalidCallError("not available yet"); }
 std::int32_t Tema::LabelColor() { throw invalidCallError("not available yet"); }
-void Tema::aplicarPorTipo(Object&) {}
+void Tema::aplicarPorTipo(const Variant&) {}
 }  // namespace palvex
