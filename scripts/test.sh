@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Usage: scripts/test.sh [--sanitize]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+build=build
+flags=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-asan
+  flags=(-DPALVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+fi
+cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j2
