@@ -1,0 +1,239 @@
+#include "theme_file.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <utility>
+
+#include "palvex/settings.h"
+#include "palvex/text.h"
+#include "user_error.h"
+#include "value_parser.h"
+
+namespace palvex::cli {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\v";
+constexpr std::string_view kHeaderComment =
+    "; Written by palvex export. Install it as Orvane.ini, or load it with palvex import.\n";
+
+std::string_view trim(std::string_view s) {
+  const auto first = s.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+// CRLF, LF and a lone CR all end a line.
+std::vector<std::string_view> splitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const auto end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
+  }
+  return lines;
+}
+
+// A value in a matching pair of quotes loses that pair, as the profile reader does.
+std::string_view unquote(std::string_view v) {
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    return v.substr(1, v.size() - 2);
+  return v;
+}
+
+std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+std::string joined(const std::vector<std::string_view>& names) {
+  std::string out;
+  for (auto name : names) {
+    if (!out.empty()) out += ", ";
+    out += name;
+  }
+  return out;
+}
+
+struct KeyTarget {
+  const ElementSpec* spec;
+  std::size_t index;
+};
+
+// Walks the file line by line, collecting values and problems.
+class Validator {
+ public:
+  Validator(std::span<const ElementSpec* const> schema, bool renaming, std::string_view label)
+      : schema_(schema), renaming_(renaming), label_(label) {}
+
+  void line(int number, std::string_view raw) {
+    const auto text = trim(raw);
+    if (text.empty() || text.front() == ';') return;
+    if (text.front() == '[') return header(number, text);
+    entry(number, text);
+  }
+
+  ThemeFile finish() {
+    if (problems_.empty() && !sawSection_)
+      problems_.push_back(std::string(label_) + ": no theme sections (expected [Palvex\\THEME\\WORD])");
+    if (!problems_.empty()) {
+      std::string message = problems_.front();
+      if (problems_.size() > 1) message += " (and " + std::to_string(problems_.size() - 1) + " more problems)";
+      throw UserError(message);
+    }
+    return std::move(result_);
+  }
+
+ private:
+  void problem(int number, const std::string& message) {
+    problems_.push_back(std::string(label_) + ":" + std::to_string(number) + ": " + message);
+  }
+
+  void header(int number, std::string_view text) {
+    sawSection_ = true;
+    word_.reset();
+    const auto close = text.find(']');
+    if (close == std::string_view::npos) return problem(number, "section header without a closing ']'");
+    const auto name = trim(text.substr(1, close - 1));
+
+    const auto first = name.find('\\');
+    const auto last = name.rfind('\\');
+    if (first == std::string_view::npos || first == last ||
+        !text::equalsIgnoreCase(name.substr(0, first), kCatalogueSection))
+      return problem(number, "section [" + std::string(name) + "] is not a theme section (expected [Palvex\\THEME\\WORD])");
+    const auto theme = name.substr(first + 1, last - first - 1);
+    const auto word = name.substr(last + 1);
+    if (theme.empty()) return problem(number, "section [" + std::string(name) + "] names no theme");
+
+    auto known = canonicalWord(word);
+    if (!known) return problem(number, "unknown section word " + quoted(word) + " (valid words: " + joined(words()) + ")");
+    if (!checkTheme(number, theme)) return;
+    auto [seen, fresh] = sectionLines_.emplace(*known, number);
+    if (!fresh)
+      return problem(number, "section " + std::string(*known) + " appears again (first on line " +
+                                 std::to_string(seen->second) + ")");
+    word_ = *known;
+  }
+
+  // Records the file's theme, or refuses a second one unless renaming.
+  bool checkTheme(int number, std::string_view theme) {
+    if (themeLine_ == 0) {
+      result_.theme = std::string(theme);
+      themeLine_ = number;
+      return true;
+    }
+    if (renaming_ || text::equalsIgnoreCase(theme, result_.theme)) return true;
+    problem(number, "section for a second theme " + quoted(theme) + " (line " + std::to_string(themeLine_) +
+                        " is for " + quoted(result_.theme) + "); use --as NAME to import them as one theme");
+    return false;
+  }
+
+  void entry(int number, std::string_view text) {
+    if (!sawSection_) return problem(number, "a key outside any section");
+    if (!word_) return;  // the header was already reported; its keys would only repeat the news
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos)
+      return problem(number, "expected KEY=VALUE, a [section] or a ; comment");
+    const auto key = trim(text.substr(0, equals));
+    const auto rawValue = unquote(trim(text.substr(equals + 1)));
+    if (key.empty()) return problem(number, "a value without a key name");
+
+    auto target = findKey(*word_, key);
+    if (!target)
+      return problem(number, "unknown key " + quoted(key) + " in section " + std::string(*word_) +
+                                 " (valid keys: " + joined(keys(*word_)) + ")");
+    auto [seen, fresh] = keyLines_.emplace(std::pair{target->spec, target->index}, number);
+    if (!fresh)
+      return problem(number, "key " + quoted(key) + " sets the same property as line " + std::to_string(seen->second));
+
+    const PropertySpec& property = target->spec->properties[target->index];
+    std::int32_t value = 0;
+    try {
+      value = parseValue(rawValue);
+    } catch (const UserError& e) {
+      return problem(number, "value " + quoted(rawValue) + " of key " + quoted(key) + ": " + e.what());
+    }
+    if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
+      return problem(number, "value " + std::to_string(value) + " of key " + quoted(key) +
+                                 " does not fit 16 bits (-32768 to 32767)");
+    result_.values.push_back({std::string(target->spec->className), std::string(property.name), value, number});
+  }
+
+  std::optional<std::string_view> canonicalWord(std::string_view word) const {
+    for (const auto* spec : schema_)
+      if (text::equalsIgnoreCase(spec->sectionWord, word)) return spec->sectionWord;
+    return std::nullopt;
+  }
+
+  std::vector<std::string_view> words() const {
+    std::vector<std::string_view> out;
+    for (const auto* spec : schema_)
+      if (std::find(out.begin(), out.end(), spec->sectionWord) == out.end()) out.push_back(spec->sectionWord);
+    return out;
+  }
+
+  std::optional<KeyTarget> findKey(std::string_view word, std::string_view key) const {
+    for (const auto* spec : schema_) {
+      if (spec->sectionWord != word) continue;
+      for (std::size_t i = 0; i < spec->properties.size(); ++i) {
+        const auto& p = spec->properties[i];
+        if (text::equalsIgnoreCase(p.writeKey, key) || text::equalsIgnoreCase(p.readKey, key)) return KeyTarget{spec, i};
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::vector<std::string_view> keys(std::string_view word) const {
+    std::vector<std::string_view> out;
+    for (const auto* spec : schema_)
+      if (spec->sectionWord == word)
+        for (const auto& p : spec->properties) out.push_back(p.writeKey);
+    return out;
+  }
+
+  std::span<const ElementSpec* const> schema_;
+  bool renaming_;
+  std::string_view label_;
+
+  ThemeFile result_;
+  int themeLine_ = 0;
+  bool sawSection_ = false;
+  std::optional<std::string_view> word_;  // the open section's word, when its header was valid
+  std::map<std::string_view, int> sectionLines_;
+  std::map<std::pair<const ElementSpec*, std::size_t>, int> keyLines_;
+  std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+ThemeFile parseThemeFile(std::string_view text, std::span<const ElementSpec* const> schema, bool renaming,
+                         std::string_view label) {
+  Validator validator(schema, renaming, label);
+  int number = 0;
+  for (auto line : splitLines(text)) validator.line(++number, line);
+  return validator.finish();
+}
+
+std::string renderThemeFile(std::string_view theme, std::span<const ElementValues> elements) {
+  std::vector<std::string_view> words;
+  for (const auto& element : elements)
+    if (std::find(words.begin(), words.end(), element.spec->sectionWord) == words.end())
+      words.push_back(element.spec->sectionWord);
+
+  std::string out(kHeaderComment);
+  for (auto word : words) {
+    out += "\n[" + elementSection(theme, word) + "]\n";
+    for (const auto& element : elements) {
+      if (element.spec->sectionWord != word) continue;
+      for (std::size_t i = 0; i < element.spec->properties.size(); ++i) {
+        out += element.spec->properties[i].writeKey;
+        out += '=';
+        out += std::to_string(element.values.at(i));
+        out += '\n';
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace palvex::cli
