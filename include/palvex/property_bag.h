@@ -37,6 +37,8 @@ class PropertyBag : public Object {
   PropertyBag& failOnRead(std::string_view name, Error error = Error(ErrorNumber::InvalidCall, "property cannot be read"));
   PropertyBag& method(std::string_view name, Method body);
   PropertyBag& setForm(bool isForm = true);
+  // Turns the write log on or off (on by default; benchmarks turn it off).
+  PropertyBag& logWrites(bool on);
   // Makes the bag a collection whose members enumerate() returns.
   PropertyBag& setItems(std::vector<Variant> items);
 
@@ -70,6 +72,7 @@ class PropertyBag : public Object {
 
   std::string typeName_;
   bool isForm_ = false;
+  bool logWrites_ = true;
   std::optional<std::vector<Variant>> items_;
   std::unordered_map<std::string, Member, text::CaseInsensitiveHash, text::CaseInsensitiveEqual> members_;
   std::vector<Write> writes_;
