@@ -78,7 +78,8 @@ class Validator {
       problems_.push_back(std::string(label_) + ": no theme sections (expected [Palvex\\THEME\\WORD])");
     if (!problems_.empty()) {
       std::string message = problems_.front();
-      if (problems_.size() > 1) message += " (and " + std::to_string(problems_.size() - 1) + " more problems)";
+      if (const auto more = problems_.size() - 1; more > 0)
+        message += " (and " + std::to_string(more) + (more == 1 ? " more problem)" : " more problems)");
       throw UserError(message);
     }
     return std::move(result_);

@@ -87,6 +87,7 @@ TEST(ThemeFile, ReportsTheFirstProblemWithItsLineAndCountsTheRest) {
       {"[Palvex\\A\\BUTTON]\n[Palvex\\B\\GRID]\n", "t.ini:2: section for a second theme \"B\" (line 1 is for \"A\"); use --as NAME"},
       {"; only a comment\n", "t.ini: no theme sections"},
       {"", "t.ini: no theme sections"},
+      {"[Palvex\\A\\BUTTON]\nforeColor=1\nTabBackColor=y\nnope=1\n", "t.ini:3: value \"y\" of key \"TabBackColor\": not a number: use a decimal number, 0x followed by hex digits, or #RRGGBB (and 1 more problem)"},
       {"[Palvex\\A\\BUTTON]\nforeColor=x\nTabBackColor=y\nnope=1\n", "t.ini:2: value \"x\" of key \"foreColor\": not a number: use a decimal number, 0x followed by hex digits, or #RRGGBB (and 2 more problems)"},
   };
   for (const auto& [text, expected] : cases) {
