@@ -47,6 +47,15 @@ struct StoreState {
   std::uint64_t token = 0;
   // Keyed by application + '\x1f' + section ('\x1f' cannot occur in names).
   std::unordered_map<std::string, SectionValues, text::CaseInsensitiveHash, text::CaseInsensitiveEqual> sections;
+  // The section of the previous lookup, byte for byte: an element reads all
+  // its keys from one section, so most lookups skip building and hashing the id.
+  std::string lastId;
+  const SectionValues* last = nullptr;
+
+  void dropSections() {
+    sections.clear();
+    last = nullptr;
+  }
 };
 
 // Far more sections than the themes of one host use; a runaway caller only
@@ -71,6 +80,11 @@ std::string sectionKey(std::string_view app, std::string_view section) {
   key.reserve(app.size() + 1 + section.size());
   key.append(app).append(1, '\x1f').append(section);
   return key;
+}
+
+bool isSectionKey(std::string_view id, std::string_view app, std::string_view section) {
+  return id.size() == app.size() + 1 + section.size() && id.starts_with(app) && id[app.size()] == '\x1f' &&
+         id.ends_with(section);
 }
 
 // Asks for the path, stats the file and re-parses it only when it changed.
@@ -101,7 +115,7 @@ void refreshStore(StoreState& state, std::uint64_t epoch) {
   if (state.checkedEpoch == epoch && state.generation == generation) return;
   const std::uint64_t token = settingsStore().changeToken();
   if (!state.known || state.generation != generation || state.token != token) {
-    state.sections.clear();
+    state.dropSections();
     state.known = true;
     state.generation = generation;
     state.token = token;
@@ -141,26 +155,37 @@ std::optional<std::string> iniValue(std::string_view app, std::string_view secti
   return std::string(*value);
 }
 
-std::optional<std::string> storeValue(std::string_view app, std::string_view section, std::string_view key) {
-  Cache& c = cache();
-  refreshStore(c.store, c.epoch);
+// The cached values of one section, enumerating it on first use.
+const SectionValues& sectionValues(StoreState& store, std::string_view app, std::string_view section) {
+  if (store.last != nullptr && isSectionKey(store.lastId, app, section)) return *store.last;
   std::string id = sectionKey(app, section);
-  auto s = c.store.sections.find(id);
-  if (s == c.store.sections.end()) {
+  auto s = store.sections.find(id);
+  if (s == store.sections.end()) {
     SectionValues values;
     for (auto& [name, value] : settingsStore().enumerate(app, section))
       values.try_emplace(std::move(name), std::move(value));
-    if (c.store.sections.size() >= kMaxCachedSections) c.store.sections.clear();
-    s = c.store.sections.emplace(std::move(id), std::move(values)).first;
-    ++c.counters.sectionLoads;
+    if (store.sections.size() >= kMaxCachedSections) store.dropSections();
+    s = store.sections.emplace(id, std::move(values)).first;
+    ++cache().counters.sectionLoads;
   }
-  auto v = s->second.find(key);
-  if (v == s->second.end()) return std::nullopt;
+  store.lastId = std::move(id);
+  store.last = &s->second;
+  return s->second;
+}
+
+std::optional<std::string> storeValue(std::string_view app, std::string_view section, std::string_view key) {
+  Cache& c = cache();
+  refreshStore(c.store, c.epoch);
+  const SectionValues& values = sectionValues(c.store, app, section);
+  auto v = values.find(key);
+  if (v == values.end()) return std::nullopt;
   return v->second;
 }
 
 void forgetSection(std::string_view app, std::string_view section) {
-  cache().store.sections.erase(sectionKey(app, section));
+  StoreState& store = cache().store;
+  store.sections.erase(sectionKey(app, section));
+  store.last = nullptr;
 }
 
 void reset() { cache() = Cache{}; }

@@ -25,7 +25,8 @@ class IniLookup : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(IniLookup, FindsWhatTheProfileApiWould) {
   const LookupCase& c = GetParam();
-  auto found = IniFile::parse(c.content).find(c.section, c.key);
+  const IniFile file = IniFile::parse(c.content);
+  auto found = file.find(c.section, c.key);
   if (!c.expected) {
     EXPECT_FALSE(found) << "got \"" << *found << "\"";
     return;
@@ -82,7 +83,8 @@ TEST(IniFile, CutsLongValuesAt1023Characters) {
   // Characters, not bytes: a multi-byte character is never split.
   std::string accented;
   for (int i = 0; i < 1030; ++i) accented += "é";
-  auto found = IniFile::parse("[s]\nk=" + accented + "\n").find("s", "k");
+  const IniFile file = IniFile::parse("[s]\nk=" + accented + "\n");
+  auto found = file.find("s", "k");
   ASSERT_TRUE(found);
   EXPECT_EQ(found->size(), 1023u * 2);
 }
