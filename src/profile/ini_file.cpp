@@ -1,6 +1,7 @@
 #include "profile/ini_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -47,9 +48,16 @@ void forEachLine(std::string_view content, OnLine onLine) {
   }
 }
 
+// Only regular files are read: a pipe or device in the file's place would
+// block the user-interface thread.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
   std::string bytes;
   char buffer[16384];
   for (;;) {

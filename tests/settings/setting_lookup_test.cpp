@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -98,9 +100,12 @@ TEST_F(SettingLookup, FailingIniStepFallsBackToStore) {
     std::function<std::string()> path;
   };
   const std::string directory = dir_.path().string();
+  const std::string pipe = (dir_ / "pipe.ini").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   for (const Case& c : {Case{"throws an Error", [] () -> std::string { throw overflowError(); }},
                         Case{"throws anything", [] () -> std::string { throw 42; }},
                         Case{"unreadable file", [directory] { return directory; }},
+                        Case{"a pipe, which must not block", [pipe] { return pipe; }},
                         Case{"no file", [directory] { return directory + "/nothing.ini"; }},
                         Case{"empty path", [] { return std::string(); }}}) {
     SCOPED_TRACE(c.name);

@@ -164,21 +164,6 @@ TEST_F(SettingsCache, ScopeChecksFreshnessOnceAndLoadsEachSectionOnce) {
   EXPECT_EQ(after.sectionLoads - before.sectionLoads, 1u);
 }
 
-TEST_F(SettingsCache, ReadsOutsideScopesCheckEachTime) {
-  auto counting = std::make_shared<CountingStore>();
-  installSettingsStore(counting);
-  auto utility = std::make_shared<testing::FakeUtility>([this] { return iniFile().string(); });
-  installSharedUtility(utility);
-  {
-    ElementLoadScope scope;
-    readLabel("a");
-  }
-  readLabel("a");
-  readLabel("b");
-  EXPECT_EQ(utility->calls, 3);
-  EXPECT_EQ(counting->tokenChecks, 3);
-}
-
 TEST_F(SettingsCache, ScopeLeftByExceptionEndsItsView) {
   storeLabel("foreColor", "1");
   try {
