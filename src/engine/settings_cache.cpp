@@ -96,7 +96,9 @@ void refreshIni(IniState& state, std::string_view app) {
     std::string path = sharedUtility().iniPath(fileName, appName);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-      state = IniState{.checkedEpoch = 0, .path = std::move(path), .stamp = std::nullopt, .file = std::nullopt};
+      state.path = std::move(path);
+      state.stamp.reset();
+      state.file.reset();
       return;
     }
     const FileStamp stamp = FileStamp::of(st);
@@ -121,6 +123,24 @@ void refreshStore(StoreState& state, std::uint64_t epoch) {
     state.token = token;
   }
   state.checkedEpoch = epoch;
+}
+
+// The cached values of one section, enumerating it on first use.
+const SectionValues& sectionValues(StoreState& store, std::string_view app, std::string_view section) {
+  if (store.last != nullptr && isSectionKey(store.lastId, app, section)) return *store.last;
+  std::string id = sectionKey(app, section);
+  auto s = store.sections.find(id);
+  if (s == store.sections.end()) {
+    SectionValues values;
+    for (auto& [name, value] : settingsStore().enumerate(app, section))
+      values.try_emplace(std::move(name), std::move(value));
+    if (store.sections.size() >= kMaxCachedSections) store.dropSections();
+    s = store.sections.emplace(id, std::move(values)).first;
+    ++cache().counters.sectionLoads;
+  }
+  store.lastId = std::move(id);
+  store.last = &s->second;
+  return s->second;
 }
 
 }  // namespace
@@ -153,24 +173,6 @@ std::optional<std::string> iniValue(std::string_view app, std::string_view secti
   auto value = state.file->find(section, key);
   if (!value) return std::nullopt;
   return std::string(*value);
-}
-
-// The cached values of one section, enumerating it on first use.
-const SectionValues& sectionValues(StoreState& store, std::string_view app, std::string_view section) {
-  if (store.last != nullptr && isSectionKey(store.lastId, app, section)) return *store.last;
-  std::string id = sectionKey(app, section);
-  auto s = store.sections.find(id);
-  if (s == store.sections.end()) {
-    SectionValues values;
-    for (auto& [name, value] : settingsStore().enumerate(app, section))
-      values.try_emplace(std::move(name), std::move(value));
-    if (store.sections.size() >= kMaxCachedSections) store.dropSections();
-    s = store.sections.emplace(id, std::move(values)).first;
-    ++cache().counters.sectionLoads;
-  }
-  store.lastId = std::move(id);
-  store.last = &s->second;
-  return s->second;
 }
 
 std::optional<std::string> storeValue(std::string_view app, std::string_view section, std::string_view key) {
