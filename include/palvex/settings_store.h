@@ -69,5 +69,8 @@ std::filesystem::path defaultStorePath();
 // use unless one was installed.
 SettingsStore& settingsStore();
 std::shared_ptr<SettingsStore> installSettingsStore(std::shared_ptr<SettingsStore> store);
+// Changes with every installSettingsStore, so that a cache keyed on the store
+// can tell a newly installed store from one that reuses a freed address.
+std::uint64_t settingsStoreGeneration();
 
 }  // namespace palvex

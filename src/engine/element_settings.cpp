@@ -1,54 +1,60 @@
-// PROVISIONAL: store-only lookups without the INI override, the numeric-prefix
-// rules or the cache; being replaced by the full settings layer.
-
-#include <cstdlib>
+// Element values of the current theme, and where they come from.
 
 #include "engine/globales.h"
-#include "palvex/error.h"
+#include "engine/settings_cache.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/variant.h"
 
 namespace palvex {
+namespace {
+std::string currentSection(std::string_view sectionWord) {
+  return elementSection(globales::state().currentThemeName, sectionWord);
+}
+}  // namespace
 
 std::string elementSection(std::string_view themeName, std::string_view sectionWord) {
   std::string s(kCatalogueSection);
-  s += '\\';
-  s += themeName;
-  s += '\\';
-  s += sectionWord;
+  s.append(1, '\\').append(themeName).append(1, '\\').append(sectionWord);
   return s;
 }
 
-std::string GetSettingText(std::string_view app, std::string_view section, std::string_view key,
-                           std::string_view fallback) {
-  return settingsStore().get(app, section, key, fallback);
-}
-
-Currency numericPrefix(std::string_view text) {
-  std::string s(text);
-  return Currency::fromDouble(std::strtod(s.c_str(), nullptr));
-}
-
-Currency GetSettingNumber(std::string_view app, std::string_view section, std::string_view key, Currency fallback) {
-  try {
-    return numericPrefix(GetSettingText(app, section, key, fallback.toString()));
-  } catch (const Error&) {
-    return fallback;
-  }
-}
-
 std::int32_t ReadElementSetting(std::string_view sectionWord, std::string_view key, std::int32_t fallback) {
-  auto section = elementSection(globales::state().currentThemeName, sectionWord);
-  return Variant(GetSettingNumber(kAppName, section, key, Currency::fromInteger(fallback))).toInt32();
+  Currency number = GetSettingNumber(kAppName, currentSection(sectionWord), key, Currency::fromInteger(fallback));
+  // Rounds half to even; past 32 bits the overflow reaches the element being created.
+  return Variant(number).toInt32();
 }
 
 void WriteElementSetting(std::string_view sectionWord, std::string_view key, std::int32_t value) {
-  settingsStore().write(kAppName, elementSection(globales::state().currentThemeName, sectionWord), key,
-                        std::to_string(value));
+  const std::string section = currentSection(sectionWord);
+  // Forget the cached section even when the write fails: the store may hold part of it.
+  try {
+    settingsStore().write(kAppName, section, key, std::to_string(value));
+  } catch (...) {
+    settings_cache::forgetSection(kAppName, section);
+    throw;
+  }
+  settings_cache::forgetSection(kAppName, section);
 }
 
-ElementLoadScope::ElementLoadScope() = default;
-ElementLoadScope::~ElementLoadScope() = default;
+const char* toString(SettingSource source) {
+  switch (source) {
+    case SettingSource::Ini: return "ini";
+    case SettingSource::Store: return "store";
+    case SettingSource::Default: break;
+  }
+  return "default";
+}
+
+SettingSource ElementSettingSource(std::string_view sectionWord, std::string_view key) {
+  const std::string section = currentSection(sectionWord);
+  settings_cache::beginLookup();
+  if (auto ini = settings_cache::iniValue(kAppName, section, key); ini && !ini->empty()) return SettingSource::Ini;
+  if (settings_cache::storeValue(kAppName, section, key)) return SettingSource::Store;
+  return SettingSource::Default;
+}
+
+ElementLoadScope::ElementLoadScope() { settings_cache::openScope(); }
+ElementLoadScope::~ElementLoadScope() { settings_cache::closeScope(); }
 
 }  // namespace palvex

@@ -3,6 +3,7 @@
 
 #include "palvex/shared_utility.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,10 +25,22 @@ std::string lowerAscii(std::string s) {
   return s;
 }
 
+// Base directories must be absolute; a relative one is ignored as invalid.
+bool isUsableBase(std::string_view dir) { return !dir.empty() && dir.front() == '/'; }
+
+std::filesystem::path homeDirectory() {
+  std::string home = env("HOME");
+  if (!home.empty()) return home;
+  // Services started without HOME still have a password-file entry.
+  if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+    return entry->pw_dir;
+  return "/";
+}
+
 std::filesystem::path userConfigHome() {
   std::string xdg = env("XDG_CONFIG_HOME");
-  if (!xdg.empty()) return xdg;
-  return std::filesystem::path(env("HOME")) / ".config";
+  if (isUsableBase(xdg)) return xdg;
+  return homeDirectory() / ".config";
 }
 
 class DefaultSharedUtility final : public SharedUtility {
@@ -47,7 +60,7 @@ class DefaultSharedUtility final : public SharedUtility {
       auto colon = rest.find(':');
       std::string_view dir = rest.substr(0, colon);
       rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
-      if (dir.empty()) continue;
+      if (!isUsableBase(dir)) continue;
       auto candidate = std::filesystem::path(dir) / folder / fileName;
       if (std::filesystem::exists(candidate, ec)) return candidate.string();
     }

@@ -9,6 +9,10 @@ std::shared_ptr<SettingsStore>& current() {
   static std::shared_ptr<SettingsStore> store;
   return store;
 }
+std::uint64_t& generation() {
+  static std::uint64_t counter = 0;
+  return counter;
+}
 }  // namespace
 
 SettingsStore& settingsStore() {
@@ -20,7 +24,10 @@ SettingsStore& settingsStore() {
 std::shared_ptr<SettingsStore> installSettingsStore(std::shared_ptr<SettingsStore> store) {
   auto previous = std::move(current());
   current() = std::move(store);
+  ++generation();
   return previous;
 }
+
+std::uint64_t settingsStoreGeneration() { return generation(); }
 
 }  // namespace palvex

@@ -1,0 +1,122 @@
+#include "profile/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "profile/ini_encoding.h"
+
+namespace palvex::profile {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.front() == value.back())
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+// The first `limit` characters (code points) of UTF-8 text.
+std::string_view cutToCharacters(std::string_view s, std::size_t limit) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    bool startsCharacter = (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80;
+    if (startsCharacter && count++ == limit) return s.substr(0, i);
+  }
+  return s;
+}
+
+// Calls `onLine` for each line; CRLF, LF and a lone CR all end a line.
+template <class OnLine>
+void forEachLine(std::string_view content, OnLine onLine) {
+  while (!content.empty()) {
+    std::size_t end = content.find_first_of("\r\n");
+    onLine(content.substr(0, end));
+    if (end == std::string_view::npos) return;
+    std::size_t next = end + 1;
+    if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
+    content.remove_prefix(next);
+  }
+}
+
+// Only regular files are read: a pipe or device in the file's place would
+// block the user-interface thread.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[16384];
+  for (;;) {
+    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      ::close(fd);
+      return std::nullopt;  // a directory, an I/O error
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return bytes;
+}
+
+}  // namespace
+
+IniFile IniFile::parse(std::string_view bytes) {
+  IniFile file;
+  const std::string content = iniBytesToUtf8(bytes);
+  Entries* current = nullptr;  // nullptr: before the first header, or in a repeated section
+  forEachLine(content, [&](std::string_view line) {
+    line = trimBlanks(line);
+    if (line.empty() || line.front() == ';') return;
+    if (line.front() == '[') {
+      std::string_view name = line.substr(1, line.find(']') - 1);
+      auto [it, inserted] = file.sections_.try_emplace(std::string(trimBlanks(name)));
+      current = inserted ? &it->second : nullptr;
+      return;
+    }
+    std::size_t equals = line.find('=');
+    if (current == nullptr || equals == std::string_view::npos) return;
+    std::string_view value = cutToCharacters(unquote(trimBlanks(line.substr(equals + 1))), kMaxValueLength);
+    current->try_emplace(std::string(trimBlanks(line.substr(0, equals))), value);
+  });
+  return file;
+}
+
+std::optional<IniFile> IniFile::load(const std::filesystem::path& path) {
+  auto bytes = readWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return parse(*bytes);
+}
+
+std::optional<std::string_view> IniFile::find(std::string_view section, std::string_view key) const {
+  auto s = sections_.find(text::trimSpaces(section));
+  if (s == sections_.end()) return std::nullopt;
+  auto k = s->second.find(text::trimSpaces(key));
+  if (k == s->second.end()) return std::nullopt;
+  return std::string_view(k->second);
+}
+
+std::string getPrivateProfileString(std::string_view section, std::string_view key, std::string_view fallback,
+                                    const std::filesystem::path& path) {
+  auto file = IniFile::load(path);
+  if (!file) return std::string(fallback);
+  auto value = file->find(section, key);
+  return std::string(value ? *value : fallback);
+}
+
+}  // namespace palvex::profile
