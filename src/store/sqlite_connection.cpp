@@ -7,9 +7,6 @@
 #include "palvex/error.h"
 
 namespace palvex::sqlite {
-namespace {
-constexpr int kBusyTimeoutMs = 10000;
-}  // namespace
 
 Connection::Connection(const std::filesystem::path& file) : file_(file.string()) {
   int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);

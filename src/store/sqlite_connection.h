@@ -14,6 +14,9 @@ struct sqlite3_stmt;
 
 namespace palvex::sqlite {
 
+// How long a connection waits for another process's lock before failing.
+inline constexpr int kBusyTimeoutMs = 10000;
+
 class Connection {
  public:
   // Opens an existing file for reading and writing; never creates one, so a

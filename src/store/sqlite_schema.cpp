@@ -1,7 +1,12 @@
 #include "store/sqlite_schema.h"
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace palvex::sqlite {
 namespace {
@@ -42,25 +47,26 @@ struct FileFacts {
   bool fresh() const { return objects == 0 && applicationId == 0 && version == 0; }
 };
 
-std::int64_t queryInteger(Connection& db, const char* sql) {
-  Statement statement(db, sql);
-  auto run = statement.run({});
-  return run.next() ? run.integer(0) : 0;
-}
-
 std::string queryText(Connection& db, const char* sql) {
   Statement statement(db, sql);
   auto run = statement.run({});
   return run.next() ? run.text(0) : std::string();
 }
 
-// The first query reads the file's header, so a file that is not a database
-// or is cut short fails here, before anything is written.
+// One statement, so one consistent view even while another process is
+// creating the tables. Reading the header comes first: a file that is not a
+// database, or is cut short, fails here before anything is written.
 FileFacts readFacts(Connection& db) {
+  Statement statement(db,
+                      "SELECT (SELECT count(*) FROM sqlite_master), (SELECT * FROM pragma_application_id()),"
+                      " (SELECT * FROM pragma_user_version())");
+  auto run = statement.run({});
   FileFacts facts;
-  facts.objects = queryInteger(db, "SELECT count(*) FROM sqlite_master");
-  facts.applicationId = queryInteger(db, "PRAGMA application_id");
-  facts.version = queryInteger(db, "PRAGMA user_version");
+  if (run.next()) {
+    facts.objects = run.integer(0);
+    facts.applicationId = run.integer(1);
+    facts.version = run.integer(2);
+  }
   return facts;
 }
 
@@ -78,9 +84,25 @@ void checkIntact(Connection& db) {
   if (verdict != "ok") db.fail("damaged database (" + verdict + "); the file was left unchanged");
 }
 
+// Changing the journal mode needs the file to itself for a moment, and SQLite
+// reports "busy" at once instead of waiting: retry up to the busy timeout.
+std::string switchJournalToWal(Connection& db) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+  for (;;) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), "PRAGMA journal_mode = WAL", -1, &raw, nullptr) != SQLITE_OK) db.fail();
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    int rc = sqlite3_step(raw);
+    if (rc == SQLITE_ROW) return reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    if ((rc & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() > deadline) db.fail();
+    statement.reset();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
 void useWriteAheadLog(Connection& db) {
   // Writers then never block readers, and data_version tracks other processes.
-  std::string mode = queryText(db, "PRAGMA journal_mode = WAL");
+  std::string mode = switchJournalToWal(db);
   if (mode != "wal") db.fail("cannot use write-ahead logging here (journal mode stays \"" + mode + "\")");
   // With a write-ahead log, NORMAL loses no integrity, only possibly the last
   // commits at a power cut; settings do not justify a sync on every commit.
@@ -93,20 +115,12 @@ void createSchema(Connection& db) {
   db.exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
 }
 
-}  // namespace
-
-void prepareSchema(Connection& db) {
-  FileFacts facts = readFacts(db);
-  refuseUnlessOurs(db, facts);
-  checkIntact(db);
-  useWriteAheadLog(db);
-  if (!facts.fresh()) return;
-
-  // Another process may be creating the same fresh file right now: decide
-  // again inside a write transaction, which only one of us holds at a time.
+// Another process may be creating the same fresh file right now: decide
+// again inside a write transaction, which only one of us holds at a time.
+void createSchemaOnce(Connection& db) {
   db.exec("BEGIN IMMEDIATE");
   try {
-    facts = readFacts(db);
+    FileFacts facts = readFacts(db);
     refuseUnlessOurs(db, facts);
     if (facts.fresh()) createSchema(db);
     db.exec("COMMIT");
@@ -114,6 +128,19 @@ void prepareSchema(Connection& db) {
     db.rollbackQuietly();
     throw;
   }
+}
+
+}  // namespace
+
+void prepareSchema(Connection& db) {
+  FileFacts facts = readFacts(db);
+  refuseUnlessOurs(db, facts);
+  checkIntact(db);
+  // The tables are created before the switch to write-ahead logging: a
+  // process that finds the main file still empty deletes the log beside it,
+  // which would lose a schema committed only to the log.
+  if (facts.fresh()) createSchemaOnce(db);
+  useWriteAheadLog(db);
 }
 
 }  // namespace palvex::sqlite

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <set>
 
@@ -45,7 +46,8 @@ pid_t spawn(const std::function<void()>& work) {
   int status = 0;
   try {
     work();
-  } catch (...) {
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "child %d: %s\n", ::getpid(), e.what());
     status = 1;
   }
   ::_exit(status);  // no destructors: the parent's objects are not ours
@@ -71,8 +73,8 @@ TEST(SqliteProcesses, ConcurrentCatalogueAdditionsNeverShareAnIndex) {
   StartingGate gate;
   auto child = [&](const std::string& name) {
     return spawn([&, name] {
-      gate.wait();
       auto store = openSqliteStore(file);  // both create the fresh file at once, too
+      gate.wait();
       for (int i = 0; i < 50; ++i) addCatalogueEntry(*store, name);
     });
   };

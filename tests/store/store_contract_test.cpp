@@ -1,5 +1,6 @@
 // The rules every store backend must keep, run against each of them.
 
+#include <ostream>
 #include <stdexcept>
 
 #include "support/test_env.h"
@@ -14,6 +15,8 @@ struct Backend {
   const char* name;
   std::shared_ptr<SettingsStore> (*open)(const TempDir& dir);
 };
+
+void PrintTo(const Backend& backend, std::ostream* out) { *out << backend.name; }
 
 const Backend kBackends[] = {
     {"Memory", [](const TempDir&) { return makeMemoryStore(); }},
