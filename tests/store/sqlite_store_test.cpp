@@ -49,16 +49,6 @@ TEST(SqliteStore, CreatesPrivateFoldersAndFiles) {
   }
 }
 
-TEST(SqliteStore, AnEmptyFileBecomesANewStore) {
-  TempDir dir;
-  auto file = dir / "settings.sqlite";
-  testing::writeFileBytes(file, "");
-
-  auto store = openSqliteStore(file);
-  store->write("Orvane", "Palvex", "0", "Default");
-  EXPECT_EQ(store->read("Orvane", "Palvex", "0"), Value("Default"));
-}
-
 TEST(SqliteStore, ReopeningSeesTheData) {
   TempDir dir;
   auto file = dir / "settings.sqlite";
@@ -116,14 +106,6 @@ TEST(SqliteStore, LaterSqliteErrorsNameTheFile) {
   EXPECT_PALVEX_ERROR(store->read("Orvane", "Palvex", "0"), ErrorNumber::Storage, file.string() + ": no such table");
   EXPECT_PALVEX_ERROR(store->write("Orvane", "Palvex", "1", "x"), ErrorNumber::Storage, file.string());
   EXPECT_PALVEX_ERROR(store->enumerate("Orvane", "Palvex"), ErrorNumber::Storage, file.string());
-}
-
-TEST(SqliteStore, AFolderThatCannotBeMadeIsReported) {
-  TempDir dir;
-  testing::writeFileBytes(dir / "blocker", "not a folder");
-  auto file = dir / "blocker" / "settings.sqlite";
-  EXPECT_PALVEX_ERROR(openSqliteStore(file), ErrorNumber::Storage, file.string());
-  EXPECT_EQ(testing::fileBytes(dir / "blocker"), "not a folder");
 }
 
 }  // namespace
