@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/globales.h"
+#include "engine/shared_elements.h"
 #include "palvex/elements.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
