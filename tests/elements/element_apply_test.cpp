@@ -17,6 +17,7 @@ using Write = PropertyBag::Write;
 struct ApplyCase {
   std::string_view className;
   std::vector<std::string_view> controlProperties;  // in the order they are written
+  friend void PrintTo(const ApplyCase& c, std::ostream* os) { *os << c.className; }
 };
 
 const std::vector<ApplyCase>& standardCases() {
