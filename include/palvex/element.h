@@ -56,37 +56,55 @@ struct ElementSpec {
 
 class Element : public Object {
  public:
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
   const ElementSpec& spec() const { return spec_; }
   std::string_view className() const { return spec_.className; }
 
-  // Applies the element's values to `control`. What it traps and whether it
-  // honours the override marker depends on the element.
-  virtual void Aplicar(const Variant& control) = 0;
+  // Applies the element's values to a control. Most elements never throw
+  // here; the toolbar, status-bar and shape elements let failures through
+  // (an empty reference included), as their callers expect.
+  void Aplicar(const Variant& control);
+  void Aplicar(Object& control);
+  // A new collection on every call, one record per property in property order.
   std::vector<DescriptorPropiedad> propDesc() const;
+  // Writes every property under its written key; stops at the first failure.
   void Update() const;
 
-  // Raw access by position in property order.
+  // Raw access by position in property order. A 16-bit property refuses
+  // values outside its range with an overflow error.
   std::int32_t value(std::size_t index) const { return values_.at(index); }
   void setValue(std::size_t index, std::int32_t v);
-  // Position of the property named `name` (case-blind), or npos.
+  // Position of the property reached by `name`: its own name or its
+  // descriptor name, without regard to case. npos when none.
   std::size_t indexOf(std::string_view name) const;
 
-  // Object: typeName() is the class name; properties by name (case-blind);
-  // methods "Aplicar", "propDesc", "Update".
+  // Object: typeName() is the class name; properties by name (case-blind,
+  // descriptor names too); methods "Aplicar", "propDesc", "Update".
   std::string typeName() const override { return std::string(spec_.className); }
   Lookup tryGet(std::string_view name, Variant& out) override;
   Lookup trySet(std::string_view name, const Variant& value) override;
   Lookup tryCall(std::string_view name, std::span<Variant> args, Variant& result) override;
 
  protected:
-  // Loads every property through ReadElementSetting; throws what it throws
-  // (an overflow for a stored value too wide for its property).
+  // Loads every property through ReadElementSetting in reading order; throws
+  // what it throws (an overflow for a stored value too wide for its property).
   explicit Element(const ElementSpec& spec);
+
+  virtual void applyTo(Object& control) = 0;
+  // Whether Aplicar swallows its failures; an element that does not is also
+  // handed the failure of an argument that refers to no object.
+  virtual bool trapsErrors() const { return true; }
 
   // The standard apply: stop when the control's Tag holds the override marker
   // or cannot be read; otherwise write each control property in order,
   // skipping the ones the control refuses. Never throws.
   void applyStandard(Object& control) const;
+  // Writes each property that has a control property, in property order,
+  // skipping refused writes. Never throws.
+  void writeControlProperties(Object& control) const;
+  // The value as a control receives it: 32-bit, or 16-bit for a whole number.
+  Variant controlValue(std::size_t index) const;
 
  private:
   const ElementSpec& spec_;

@@ -1,0 +1,121 @@
+#pragma once
+// The window, GDI and menu calls the engine colours toolbars, status bars and
+// menus with, kept in process as a small window system of our own: windows,
+// window classes, menus, brushes and status-bar colours. The Win32-named calls
+// give the Windows results and never raise an error (0 or false where a
+// window, menu or brush does not exist). Hosts and toolkit bindings create the
+// windows and menus, and learn of colour changes through a Listener.
+//
+// Handles are 32-bit values, as controls report them in their "hwnd"/"hWnd"
+// properties. One handle counter serves every kind, so a window handle is
+// never mistaken for a brush. Used on the UI thread only: no locking.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace palvex::win32 {
+
+using HWND = std::int32_t;
+using HBRUSH = std::int32_t;
+using HMENU = std::int32_t;
+using COLORREF = std::int32_t;  // 0x00BBGGRR, or a system colour with the high bit set
+using UINT = std::uint32_t;
+using WPARAM = std::int64_t;
+using LPARAM = std::int64_t;
+using LRESULT = std::int64_t;
+
+inline constexpr int GCL_HBRBACKGROUND = -10;
+inline constexpr UINT SB_SETBKCOLOR = 0x2001;
+inline constexpr std::uint32_t MIM_BACKGROUND = 0x00000002;
+inline constexpr std::uint32_t MIM_APPLYTOSUBMENUS = 0x80000000;
+// The status bar's own default background.
+inline constexpr COLORREF CLR_DEFAULT = static_cast<COLORREF>(0xFF000000u);
+
+struct MENUINFO {
+  std::uint32_t cbSize = 0;
+  std::uint32_t fMask = 0;
+  std::uint32_t dwStyle = 0;
+  std::uint32_t cyMax = 0;
+  HBRUSH hbrBack = 0;
+  std::uint32_t dwContextHelpID = 0;
+  std::uint32_t dwMenuData = 0;
+};
+static_assert(sizeof(MENUINFO) == 28, "MENUINFO must keep its 32-bit layout");
+
+// --- The Win32 calls -------------------------------------------------------
+
+HBRUSH CreateSolidBrush(COLORREF colour);
+// False for 0 or a handle that is not a live brush.
+bool DeleteObject(HBRUSH brush);
+// First direct child of `parent` (top-level windows when 0) after `childAfter`
+// whose class matches `className` without regard to case and, when given,
+// whose title is `windowName`; 0 when there is none.
+HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName);
+// Only GCL_HBRBACKGROUND is kept: replaces the class background of the
+// window's class and returns the previous brush; 0 for an unknown window or
+// index. The old brush is not freed.
+std::int32_t SetClassLongA(HWND window, int index, std::int32_t newValue);
+std::int32_t GetClassLongA(HWND window, int index);
+bool IsWindow(HWND window);
+// SB_SETBKCOLOR stores lParam as the window's status-bar colour and returns the
+// previous one (CLR_DEFAULT at first). Other messages return 0.
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HMENU GetMenu(HWND window);
+// Needs cbSize 28 and a live menu. MIM_BACKGROUND sets the background brush;
+// with MIM_APPLYTOSUBMENUS every submenu below gets it too.
+bool SetMenuInfo(HMENU menu, const MENUINFO* info);
+bool GetMenuInfo(HMENU menu, MENUINFO* info);
+// Items of our menus are their submenus: the count, and the submenu at `position` (0 if none).
+int GetMenuItemCount(HMENU menu);
+HMENU GetSubMenu(HMENU menu, int position);
+
+// --- Building windows and menus (hosts, bindings, tests) ----------------------
+
+// A window of class `className` (registered on first use, names case-blind).
+// A nonzero `parent` must be a live window; otherwise 0 is returned.
+HWND createWindow(std::string_view className, HWND parent = 0, std::string_view title = {});
+HMENU createMenu();
+// Appends `submenu` as the next item of `menu`; false when either is unknown
+// or when `submenu` would become its own ancestor.
+bool appendSubMenu(HMENU menu, HMENU submenu);
+// SetMenu: gives `window` its menu bar (0 removes it).
+bool attachMenu(HWND window, HMENU menu);
+
+// --- Inspection ----------------------------------------------------------------
+
+std::optional<std::string> windowClassName(HWND window);  // as first registered
+std::optional<COLORREF> brushColour(HBRUSH brush);         // nullopt when not live
+HBRUSH classBackground(std::string_view className);        // 0 when unknown or none
+COLORREF statusBarColour(HWND window);                     // CLR_DEFAULT when never set
+
+struct BrushCounts {
+  std::size_t live = 0;              // brushes created and not yet deleted
+  std::size_t classBackgrounds = 0;  // live brushes some window class paints with
+  std::size_t menuBackgrounds = 0;   // live brushes some menu paints with
+};
+BrushCounts brushCounts();
+
+// --- Change notification ---------------------------------------------------------
+
+class Listener {
+ public:
+  virtual ~Listener() = default;
+  virtual void classBackgroundChanged(std::string_view /*className*/, HBRUSH /*brush*/) {}
+  virtual void statusBarColourChanged(HWND /*window*/, COLORREF /*colour*/) {}
+  // Called once per menu whose background changed (the bar and each submenu).
+  virtual void menuBackgroundChanged(HMENU /*menu*/, HBRUSH /*brush*/) {}
+  // Every SendMessageA to a live window, before it is handled.
+  virtual void messageSent(HWND /*window*/, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
+};
+
+// Listeners are not owned; remove one before it dies.
+void addListener(Listener* listener);
+void removeListener(Listener* listener);
+
+// Forgets every window, class, menu, brush and listener (tests, fresh sessions).
+void reset();
+
+}  // namespace palvex::win32

@@ -1,0 +1,18 @@
+#include "palvex/elements.h"
+
+namespace palvex {
+namespace {
+
+constexpr PropertySpec kProperties[] = {
+    // name, read key, written key, default, descriptor, control property
+    {"foreColor", "foreColor", "foreColor", 0x808080, "foreColor", "foreColor"},
+    {"CheckColor", "checkColor", "CheckColor", 0x808080, "CheckColor", "CheckColor"},
+};
+constexpr ElementSpec kSpec{"CCheckBox", "CHECK", kProperties, {}};
+
+}  // namespace
+
+CCheckBox::CCheckBox() : Element(kSpec) {}
+std::shared_ptr<CCheckBox> CCheckBox::create() { return std::make_shared<CCheckBox>(); }
+
+}  // namespace palvex

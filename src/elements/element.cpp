@@ -1,0 +1,98 @@
+// The element contract over a property table: loading, saving, describing
+// and the standard apply.
+
+#include "palvex/element.h"
+
+#include "elements/control_access.h"
+#include "palvex/settings.h"
+#include "palvex/text.h"
+#include "palvex/variant.h"
+
+namespace palvex {
+
+DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType, std::int32_t valor,
+                                    std::int16_t numMin, std::int16_t numMax) {
+  return DescriptorPropiedad{std::move(propName), propType, numMin, numMax, valor};
+}
+
+Element::Element(const ElementSpec& spec) : spec_(spec), values_(spec.properties.size(), 0) {
+  ElementLoadScope scope;
+  auto load = [&](std::size_t index) {
+    const PropertySpec& property = spec_.properties[index];
+    setValue(index, ReadElementSetting(spec_.sectionWord, property.readKey, property.defaultValue));
+  };
+  if (spec_.readOrder.empty()) {
+    for (std::size_t i = 0; i < values_.size(); ++i) load(i);
+  } else {
+    for (std::uint8_t i : spec_.readOrder) load(i);
+  }
+}
+
+void Element::setValue(std::size_t index, std::int32_t v) {
+  const PropertySpec& property = spec_.properties[index];
+  if (property.width == PropertyWidth::Whole16 && (v < INT16_MIN || v > INT16_MAX))
+    throw overflowError(std::string(spec_.className) + "." + std::string(property.name) + " cannot hold " +
+                        std::to_string(v));
+  values_.at(index) = v;
+}
+
+std::size_t Element::indexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < spec_.properties.size(); ++i) {
+    const PropertySpec& property = spec_.properties[i];
+    if (text::equalsIgnoreCase(property.name, name) || text::equalsIgnoreCase(property.descriptorName, name))
+      return i;
+  }
+  return npos;
+}
+
+std::vector<DescriptorPropiedad> Element::propDesc() const {
+  std::vector<DescriptorPropiedad> descriptors;
+  descriptors.reserve(values_.size());
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    const PropertySpec& property = spec_.properties[i];
+    std::string name(property.descriptorName);
+    if (property.width == PropertyWidth::Whole16)
+      // The designer only offers the 0..1 range, and always shows 0.
+      descriptors.push_back(crearDescriptor(std::move(name), kPropTypeWholeNumber, 0, 0, 1));
+    else
+      descriptors.push_back(crearDescriptor(std::move(name), kPropTypeColour, values_[i], 0, 0));
+  }
+  return descriptors;
+}
+
+void Element::Update() const {
+  for (std::size_t i = 0; i < values_.size(); ++i)
+    WriteElementSetting(spec_.sectionWord, spec_.properties[i].writeKey, values_[i]);
+}
+
+void Element::Aplicar(const Variant& control) {
+  if (!control.isObject() && trapsErrors()) return;
+  Aplicar(*control.toObject());  // throws for Nothing or a value that is no object
+}
+
+void Element::Aplicar(Object& control) {
+  // A control may call back into the engine and replace this shared element
+  // while it is being applied: keep it alive until the apply returns.
+  const std::shared_ptr<Object> keepAlive = weak_from_this().lock();
+  applyTo(control);
+}
+
+Variant Element::controlValue(std::size_t index) const {
+  if (spec_.properties[index].width == PropertyWidth::Whole16)
+    return Variant(static_cast<std::int16_t>(values_[index]));
+  return Variant(values_[index]);
+}
+
+void Element::writeControlProperties(Object& control) const {
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    std::string_view property = spec_.properties[i].controlProperty;
+    if (!property.empty()) detail::writeQuietly(control, property, controlValue(i));
+  }
+}
+
+void Element::applyStandard(Object& control) const {
+  if (overrideOrUnreadableTag(control)) return;
+  writeControlProperties(control);
+}
+
+}  // namespace palvex

@@ -1,0 +1,64 @@
+#include <vector>
+
+#include "elements/control_access.h"
+#include "engine/globales.h"
+#include "palvex/api_calls.h"
+#include "palvex/elements.h"
+#include "palvex/tema.h"
+
+namespace palvex {
+namespace {
+
+constexpr PropertySpec kProperties[] = {
+    // name, read key, written key, default, descriptor, control property
+    {"BackColor", "BackColor", "BackColor", 0xEED9D0, "BackColor", "BackColor"},
+    {"MenuColor", "MenuColor", "MenuColor", 0xEED9D0, "MenuColor", ""},
+};
+constexpr ElementSpec kSpec{"CForm", "FORM", kProperties, {}};
+
+// Type names are compared exactly: a "frame" is not a Frame.
+constexpr std::string_view kFrameType = "Frame";
+
+// Every control on the form; none when it has no readable "Controls".
+std::vector<Variant> controlsOf(Object& form) {
+  try {
+    Variant controls;
+    if (form.tryGet("Controls", controls) == Lookup::NoMember) return {};
+    return controls.toObject()->enumerate();
+  } catch (const Error&) {
+    return {};
+  }
+}
+
+// Frames take the form's colour here (an unreadable Tag is no override);
+// everything else goes through the first Tema's dispatch.
+void themeControl(const Variant& item, std::int32_t backColor) {
+  ObjectRef control = item.toObject();
+  if (control->typeName() == kFrameType) {
+    if (!detail::tagHoldsOverride(*control).value_or(false))
+      detail::writeQuietly(*control, "BackColor", Variant(backColor));
+    return;
+  }
+  if (std::shared_ptr<Tema> tema = globales::state().firstTema) tema->Aplicar(item);
+}
+
+}  // namespace
+
+CForm::CForm() : Element(kSpec) {}
+std::shared_ptr<CForm> CForm::create() { return std::make_shared<CForm>(); }
+
+void CForm::applyTo(Object& form) {
+  const std::int32_t backColor = BackColor();
+  detail::writeQuietly(form, "BackColor", Variant(backColor));
+  globales::state().formBackColorCache = backColor;
+  if (form.isForm()) ApiCalls::setMenuBackColor(form, MenuColor());
+  for (const Variant& control : controlsOf(form)) {
+    try {
+      themeControl(control, backColor);
+    } catch (const Error&) {
+      // One control failing does not end the walk.
+    }
+  }
+}
+
+}  // namespace palvex

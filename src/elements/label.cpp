@@ -1,0 +1,26 @@
+#include "elements/control_access.h"
+#include "engine/globales.h"
+#include "palvex/elements.h"
+
+namespace palvex {
+namespace {
+
+constexpr PropertySpec kProperties[] = {
+    // name, read key, written key, default, descriptor, control property
+    {"foreColor", "foreColor", "foreColor", 0x404040, "foreColor", "foreColor"},
+};
+constexpr ElementSpec kSpec{"CLabel", "LABEL", kProperties, {}};
+
+}  // namespace
+
+CLabel::CLabel() : Element(kSpec) {}
+std::shared_ptr<CLabel> CLabel::create() { return std::make_shared<CLabel>(); }
+
+void CLabel::applyTo(Object& control) {
+  if (overrideOrUnreadableTag(control)) return;
+  writeControlProperties(control);
+  // Labels sit on the form: they take the back colour the last form got.
+  detail::writeQuietly(control, "BackColor", Variant(globales::state().formBackColorCache));
+}
+
+}  // namespace palvex

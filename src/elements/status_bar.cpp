@@ -1,0 +1,20 @@
+#include "palvex/api_calls.h"
+#include "palvex/elements.h"
+
+namespace palvex {
+namespace {
+
+constexpr PropertySpec kProperties[] = {
+    // name, read key, written key, default, descriptor, control property (none: a window call)
+    {"BackColor", "backColor", "BackColor", 0xFEE2CF, "backColor", ""},
+};
+constexpr ElementSpec kSpec{"CStatusBar", "STATUSBAR", kProperties, {}};
+
+}  // namespace
+
+CStatusBar::CStatusBar() : Element(kSpec) {}
+std::shared_ptr<CStatusBar> CStatusBar::create() { return std::make_shared<CStatusBar>(); }
+
+void CStatusBar::applyTo(Object& control) { ApiCalls::setStatusBarBackColor(control, BackColor()); }
+
+}  // namespace palvex

@@ -1,0 +1,212 @@
+#include "win32/window_system.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace palvex::win32 {
+
+namespace {
+// Handles step by 4 from a base well away from 0, like real handle values;
+// after ~500 million objects the counter wraps and skips live handles.
+constexpr std::int32_t kFirstHandle = 0x10000;
+constexpr std::int32_t kHandleStep = 4;
+}  // namespace
+
+bool WindowSystem::handleInUse(std::int32_t handle) const {
+  return brushes_.contains(handle) || windows_.contains(handle) || menus_.contains(handle);
+}
+
+std::int32_t WindowSystem::nextHandle() {
+  do {
+    if (lastHandle_ == 0 || lastHandle_ > INT32_MAX - kHandleStep)
+      lastHandle_ = kFirstHandle;
+    else
+      lastHandle_ += kHandleStep;
+  } while (handleInUse(lastHandle_));
+  return lastHandle_;
+}
+
+// --- Brushes ---
+
+HBRUSH WindowSystem::createBrush(COLORREF colour) {
+  HBRUSH brush = nextHandle();
+  brushes_[brush] = colour;
+  return brush;
+}
+
+bool WindowSystem::deleteBrush(HBRUSH brush) { return brushes_.erase(brush) > 0; }
+
+std::optional<COLORREF> WindowSystem::brushColour(HBRUSH brush) const {
+  auto it = brushes_.find(brush);
+  if (it == brushes_.end()) return std::nullopt;
+  return it->second;
+}
+
+BrushCounts WindowSystem::brushCounts() const {
+  std::unordered_set<HBRUSH> onClasses;
+  for (const auto& [name, windowClass] : classes_)
+    if (brushes_.contains(windowClass.background)) onClasses.insert(windowClass.background);
+  std::unordered_set<HBRUSH> onMenus;
+  for (const auto& [handle, menu] : menus_)
+    if (brushes_.contains(menu.info.hbrBack)) onMenus.insert(menu.info.hbrBack);
+  return BrushCounts{brushes_.size(), onClasses.size(), onMenus.size()};
+}
+
+// --- Windows and classes ---
+
+WindowSystem::WindowClass& WindowSystem::classNamed(std::string_view name) {
+  auto it = classes_.find(name);
+  if (it != classes_.end()) return it->second;
+  auto [inserted, ok] = classes_.emplace(std::string(name), WindowClass{std::string(name), 0});
+  return inserted->second;
+}
+
+HWND WindowSystem::createWindow(std::string_view className, HWND parent, std::string_view title) {
+  if (parent != 0 && !isWindow(parent)) return 0;
+  HWND window = nextHandle();
+  windows_[window] = Window{&classNamed(className), parent, std::string(title), 0, CLR_DEFAULT};
+  return window;
+}
+
+HWND WindowSystem::findChild(HWND parent, HWND childAfter, const char* className, const char* title) const {
+  if (parent != 0 && !isWindow(parent)) return 0;
+  if (childAfter != 0 && !isWindow(childAfter)) return 0;
+  auto it = childAfter == 0 ? windows_.begin() : std::next(windows_.find(childAfter));
+  for (; it != windows_.end(); ++it) {
+    const Window& w = it->second;
+    if (w.parent != parent) continue;
+    if (className && !text::equalsIgnoreCase(w.windowClass->name, className)) continue;
+    if (title && w.title != title) continue;
+    return it->first;
+  }
+  return 0;
+}
+
+std::optional<std::string> WindowSystem::className(HWND window) const {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return std::nullopt;
+  return it->second.windowClass->name;
+}
+
+std::int32_t WindowSystem::setClassBackground(HWND window, HBRUSH brush) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return 0;
+  WindowClass& windowClass = *it->second.windowClass;
+  HBRUSH previous = windowClass.background;
+  windowClass.background = brush;
+  notify([&](Listener& l) { l.classBackgroundChanged(windowClass.name, brush); });
+  return previous;
+}
+
+HBRUSH WindowSystem::classBackground(HWND window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? 0 : it->second.windowClass->background;
+}
+
+HBRUSH WindowSystem::classBackground(std::string_view name) const {
+  auto it = classes_.find(name);
+  return it == classes_.end() ? 0 : it->second.background;
+}
+
+LRESULT WindowSystem::sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return 0;
+  notify([&](Listener& l) { l.messageSent(window, message, wParam, lParam); });
+  if (message != SB_SETBKCOLOR) return 0;
+  // A COLORREF travels in the low 32 bits of lParam.
+  const auto colour = static_cast<COLORREF>(static_cast<std::uint32_t>(lParam & 0xFFFFFFFF));
+  COLORREF previous = it->second.statusBarColour;
+  it->second.statusBarColour = colour;
+  notify([&](Listener& l) { l.statusBarColourChanged(window, colour); });
+  return previous;
+}
+
+COLORREF WindowSystem::statusBarColour(HWND window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? CLR_DEFAULT : it->second.statusBarColour;
+}
+
+// --- Menus ---
+
+HMENU WindowSystem::createMenu() {
+  HMENU menu = nextHandle();
+  Menu m;
+  m.info.cbSize = sizeof(MENUINFO);
+  menus_[menu] = std::move(m);
+  return menu;
+}
+
+bool WindowSystem::isDescendantMenu(HMENU menu, HMENU candidate) const {
+  if (menu == candidate) return true;
+  auto it = menus_.find(menu);
+  if (it == menus_.end()) return false;
+  return std::ranges::any_of(it->second.submenus,
+                             [&](HMENU sub) { return isDescendantMenu(sub, candidate); });
+}
+
+bool WindowSystem::appendSubMenu(HMENU menu, HMENU submenu) {
+  auto it = menus_.find(menu);
+  if (it == menus_.end() || !menus_.contains(submenu)) return false;
+  if (isDescendantMenu(submenu, menu)) return false;  // no cycles
+  it->second.submenus.push_back(submenu);
+  return true;
+}
+
+bool WindowSystem::attachMenu(HWND window, HMENU menu) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || (menu != 0 && !menus_.contains(menu))) return false;
+  it->second.menu = menu;
+  return true;
+}
+
+HMENU WindowSystem::menuOf(HWND window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? 0 : it->second.menu;
+}
+
+void WindowSystem::setMenuBackground(HMENU menu, HBRUSH brush, bool applyToSubmenus) {
+  Menu& m = menus_.at(menu);
+  m.info.hbrBack = brush;
+  notify([&](Listener& l) { l.menuBackgroundChanged(menu, brush); });
+  if (!applyToSubmenus) return;
+  for (HMENU sub : std::vector<HMENU>(m.submenus)) setMenuBackground(sub, brush, true);
+}
+
+bool WindowSystem::setMenuInfo(HMENU menu, const MENUINFO& info) {
+  auto it = menus_.find(menu);
+  if (it == menus_.end() || info.cbSize != sizeof(MENUINFO)) return false;
+  if (info.fMask & MIM_BACKGROUND)
+    setMenuBackground(menu, info.hbrBack, (info.fMask & MIM_APPLYTOSUBMENUS) != 0);
+  return true;
+}
+
+bool WindowSystem::getMenuInfo(HMENU menu, MENUINFO& info) const {
+  auto it = menus_.find(menu);
+  if (it == menus_.end() || info.cbSize != sizeof(MENUINFO)) return false;
+  const std::uint32_t mask = info.fMask;
+  info = it->second.info;
+  info.fMask = mask;
+  return true;
+}
+
+int WindowSystem::menuItemCount(HMENU menu) const {
+  auto it = menus_.find(menu);
+  return it == menus_.end() ? -1 : static_cast<int>(it->second.submenus.size());
+}
+
+HMENU WindowSystem::subMenu(HMENU menu, int position) const {
+  auto it = menus_.find(menu);
+  if (it == menus_.end() || position < 0) return 0;
+  const auto& subs = it->second.submenus;
+  return static_cast<std::size_t>(position) < subs.size() ? subs[static_cast<std::size_t>(position)] : 0;
+}
+
+// --- Listeners ---
+
+void WindowSystem::addListener(Listener* listener) {
+  if (listener && std::ranges::find(listeners_, listener) == listeners_.end()) listeners_.push_back(listener);
+}
+
+void WindowSystem::removeListener(Listener* listener) { std::erase(listeners_, listener); }
+
+}  // namespace palvex::win32

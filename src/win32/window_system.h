@@ -1,0 +1,86 @@
+#pragma once
+// The state behind the window calls of palvex/win32.h, in one object: every
+// window, window class, menu and brush of the process, and who listens.
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "palvex/text.h"
+#include "palvex/win32.h"
+
+namespace palvex::win32 {
+
+class WindowSystem {
+ public:
+  HBRUSH createBrush(COLORREF colour);
+  bool deleteBrush(HBRUSH brush);
+  std::optional<COLORREF> brushColour(HBRUSH brush) const;
+
+  HWND createWindow(std::string_view className, HWND parent, std::string_view title);
+  bool isWindow(HWND window) const { return windows_.contains(window); }
+  HWND findChild(HWND parent, HWND childAfter, const char* className, const char* title) const;
+  std::optional<std::string> className(HWND window) const;
+  std::int32_t setClassBackground(HWND window, HBRUSH brush);
+  HBRUSH classBackground(HWND window) const;
+  HBRUSH classBackground(std::string_view className) const;
+  LRESULT sendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  COLORREF statusBarColour(HWND window) const;
+
+  HMENU createMenu();
+  bool appendSubMenu(HMENU menu, HMENU submenu);
+  bool attachMenu(HWND window, HMENU menu);
+  HMENU menuOf(HWND window) const;
+  bool setMenuInfo(HMENU menu, const MENUINFO& info);
+  bool getMenuInfo(HMENU menu, MENUINFO& info) const;
+  int menuItemCount(HMENU menu) const;
+  HMENU subMenu(HMENU menu, int position) const;
+
+  BrushCounts brushCounts() const;
+  void addListener(Listener* listener);
+  void removeListener(Listener* listener);
+
+ private:
+  struct WindowClass {
+    std::string name;  // as first registered
+    HBRUSH background = 0;
+  };
+  struct Window {
+    WindowClass* windowClass = nullptr;
+    HWND parent = 0;
+    std::string title;
+    HMENU menu = 0;
+    COLORREF statusBarColour = CLR_DEFAULT;
+  };
+  struct Menu {
+    MENUINFO info;
+    std::vector<HMENU> submenus;
+  };
+
+  std::int32_t nextHandle();
+  bool handleInUse(std::int32_t handle) const;
+  WindowClass& classNamed(std::string_view name);
+  bool isDescendantMenu(HMENU menu, HMENU candidate) const;
+  void setMenuBackground(HMENU menu, HBRUSH brush, bool applyToSubmenus);
+  template <class Notify>
+  void notify(Notify&& call) {
+    // A listener may remove itself while it is told: tell a copy.
+    auto listeners = listeners_;
+    for (Listener* listener : listeners) call(*listener);
+  }
+
+  std::int32_t lastHandle_ = 0;
+  std::unordered_map<HBRUSH, COLORREF> brushes_;
+  std::unordered_map<std::string, WindowClass, text::CaseInsensitiveHash, text::CaseInsensitiveEqual>
+      classes_;
+  std::map<HWND, Window> windows_;  // ordered by handle: creation order until handles wrap
+  std::unordered_map<HMENU, Menu> menus_;
+  std::vector<Listener*> listeners_;
+};
+
+// The process's window system; reset() replaces it with an empty one.
+WindowSystem& windowSystem();
+
+}  // namespace palvex::win32
