@@ -5,22 +5,6 @@
 namespace palvex::cli {
 namespace {
 
-TEST(JsonWriter, NestsObjectsAndArraysWithSeparators) {
-  JsonWriter json;
-  json.beginObject().key("theme").value("Default").key("elements").beginArray();
-  json.beginObject().key("class").value("CForm").key("values").beginArray().value(1).value(-2).endArray().endObject();
-  json.beginObject().key("empty").beginArray().endArray().endObject();
-  json.endArray().endObject();
-  EXPECT_EQ(json.str(),
-            R"({"theme": "Default", "elements": [{"class": "CForm", "values": [1, -2]}, {"empty": []}]})");
-}
-
-TEST(JsonWriter, EmptyTopLevelArray) {
-  JsonWriter json;
-  json.beginArray().endArray();
-  EXPECT_EQ(json.str(), "[]");
-}
-
 TEST(JsonWriter, QuotesEscapesAndKeepsUtf8) {
   EXPECT_EQ(jsonQuote("Azul claro"), R"("Azul claro")");
   EXPECT_EQ(jsonQuote("a\"b\\c"), R"("a\"b\\c")");

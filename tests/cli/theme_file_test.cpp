@@ -127,14 +127,5 @@ TEST(ThemeFile, RenderGroupsSharedSectionsAndWritesWrittenSpellings) {
             "borderStyle=1\n");
 }
 
-TEST(ThemeFile, RenderedFileParsesBackToTheSameValues) {
-  const ElementValues elements[] = {{&kButton, {-1, 0}}, {&kGrid, {7, -32768}}, {&kTab, {2147483647}}};
-  auto file = parse(renderThemeFile("Oscuro", elements));
-  EXPECT_EQ(file.theme, "Oscuro");
-  ASSERT_EQ(file.values.size(), 5u);
-  const std::int32_t expected[] = {-1, 0, 2147483647, 7, -32768};
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(file.values[i].value, expected[i]) << i;
-}
-
 }  // namespace
 }  // namespace palvex::cli

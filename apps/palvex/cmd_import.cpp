@@ -1,0 +1,53 @@
+// palvex import: a theme file saved as a theme, all of it or nothing.
+
+#include <optional>
+
+#include "catalogue.h"
+#include "commands.h"
+#include "element_specs.h"
+#include "file_io.h"
+#include "palvex/elements.h"
+#include "palvex/settings_store.h"
+#include "profile/ini_encoding.h"
+#include "store_session.h"
+#include "theme_file.h"
+
+namespace palvex::cli {
+
+void runImport(const std::filesystem::path& store, const ImportOptions& options, std::ostream& out) {
+  // The whole file is checked before the store is opened: a refused file
+  // leaves the store as it was, and no store file appears.
+  const auto text = profile::iniBytesToUtf8(readFileBytes(options.file));
+  const auto file = parseThemeFile(text, elementSpecs(), options.as.has_value(), options.file.string());
+  const std::string name = options.as.value_or(file.theme);
+  checkNewThemeName(name);
+
+  useStore(store, StoreUse::Write);
+  auto tema = Tema::create();
+  std::string theme;
+  std::optional<std::int16_t> added;
+
+  settingsStore().transaction([&] {
+    auto known = catalogueName(*tema, name);
+    if (!known) added = addCatalogueEntry(*tema, name);
+    theme = known.value_or(name);
+    tema->setTema(theme);
+    // Each element the file speaks of is loaded, given the file's values by
+    // name and saved, so its keys are written exactly as the engine writes them.
+    for (const auto* spec : elementSpecs()) {
+      std::shared_ptr<Element> element;
+      for (const auto& value : file.values) {
+        if (value.className != spec->className) continue;
+        if (!element) element = createElement(spec->className);
+        element->set(value.propertyName, Variant(value.value));
+      }
+      if (element) element->Update();
+    }
+  });
+
+  out << "Imported " << file.values.size() << " values from " << options.file.string() << " into theme \""
+      << theme << "\" (" << (added ? "new catalogue entry " : "catalogue entry ")
+      << (added ? *added : tema->indiceTema(theme)) << ").\n";
+}
+
+}  // namespace palvex::cli

@@ -1,0 +1,73 @@
+// palvex set: one property of one element, saved with the element's Update.
+
+#include <optional>
+
+#include "catalogue.h"
+#include "colour_format.h"
+#include "commands.h"
+#include "element_specs.h"
+#include "palvex/elements.h"
+#include "palvex/settings_store.h"
+#include "store_session.h"
+#include "user_error.h"
+#include "value_parser.h"
+
+namespace palvex::cli {
+namespace {
+
+std::int32_t typedValue(const std::string& text) {
+  try {
+    return parseValue(text);
+  } catch (const UserError& e) {
+    throw UserError("value \"" + text + "\": " + e.what());
+  }
+}
+
+void checkWidth(const PropertySpec& property, std::int32_t value) {
+  if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
+    throw UserError("value " + std::to_string(value) + " does not fit the 16-bit property " +
+                    std::string(property.name) + " (-32768 to 32767)");
+}
+
+}  // namespace
+
+void runSet(const std::filesystem::path& store, const SetOptions& options, std::ostream& out) {
+  // Everything that can be checked without the store is checked first.
+  const std::int32_t value = typedValue(options.value);
+  const ElementSpec& spec = requireElementSpec(options.element);
+  const std::size_t index = requireProperty(spec, options.property);
+  const PropertySpec& property = spec.properties[index];
+  checkWidth(property, value);
+
+  useStore(store, options.create ? StoreUse::Write : StoreUse::Read);
+  auto tema = Tema::create();
+  std::string theme;
+  std::optional<std::int16_t> added;
+  std::int32_t saved = 0;
+
+  // The catalogue check, the new entry and the element's values are one unit:
+  // a concurrent creator either sees this entry or this one sees its.
+  settingsStore().transaction([&] {
+    auto known = catalogueName(*tema, options.theme);
+    if (!known && !options.create) throw unknownTheme(options.theme, "add --create to create it");
+    if (!known) {
+      checkNewThemeName(options.theme);
+      added = addCatalogueEntry(*tema, options.theme);
+    }
+    theme = known.value_or(options.theme);
+    tema->setTema(theme);
+    auto element = createElement(spec.className);
+    element->set(property.name, Variant(value));
+    element->Update();
+    saved = element->value(index);
+  });
+
+  if (added) out << "Added theme \"" << theme << "\" to the catalogue with index " << *added << ".\n";
+  out << theme << ": " << spec.className << "." << property.name << " = ";
+  if (property.width == PropertyWidth::Colour32)
+    out << hexColour(saved) << " (" << saved << ")\n";
+  else
+    out << saved << '\n';
+}
+
+}  // namespace palvex::cli

@@ -1,0 +1,45 @@
+#pragma once
+// The subcommands, apart from their command-line syntax (command_line.cpp).
+// Each writes its result to `out` and throws on refusal: UserError for bad
+// input, palvex::Error for what the engine or the store reports.
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace palvex::cli {
+
+struct ListOptions {
+  bool json = false;
+};
+void runList(const std::filesystem::path& store, const ListOptions& options, std::ostream& out);
+
+struct ShowOptions {
+  std::string theme = "Default";
+  bool json = false;
+};
+void runShow(const std::filesystem::path& store, const ShowOptions& options, std::ostream& out);
+
+struct SetOptions {
+  std::string theme;
+  std::string element;
+  std::string property;
+  std::string value;
+  bool create = false;
+};
+void runSet(const std::filesystem::path& store, const SetOptions& options, std::ostream& out);
+
+struct ExportOptions {
+  std::string theme;
+  std::optional<std::filesystem::path> file;  // stdout when absent
+};
+void runExport(const std::filesystem::path& store, const ExportOptions& options, std::ostream& out);
+
+struct ImportOptions {
+  std::filesystem::path file;
+  std::optional<std::string> as;
+};
+void runImport(const std::filesystem::path& store, const ImportOptions& options, std::ostream& out);
+
+}  // namespace palvex::cli

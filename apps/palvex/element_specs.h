@@ -1,0 +1,24 @@
+#pragma once
+// The element classes as the tool names them: their property tables, and the
+// checks that turn a typed class or property name into one the engine knows.
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "palvex/element.h"
+
+namespace palvex::cli {
+
+// The ten property tables in shared-slot order (CCommandButton ... CShape).
+std::span<const ElementSpec* const> elementSpecs();
+
+// The table of the class named `className` (case-blind); UserError listing
+// the valid class names when there is none.
+const ElementSpec& requireElementSpec(std::string_view className);
+
+// Position of the property reached by `name` (its own or its descriptor name,
+// case-blind); UserError listing the class's properties when there is none.
+std::size_t requireProperty(const ElementSpec& spec, std::string_view name);
+
+}  // namespace palvex::cli
