@@ -5,16 +5,14 @@
 #include <array>
 #include <string>
 
+#include "elements/control_access.h"
 #include "engine/globales.h"
 #include "engine/shared_elements.h"
 #include "palvex/elements.h"
 #include "palvex/tema.h"
-#include "palvex/text.h"
 
 namespace palvex {
 namespace {
-
-constexpr std::string_view kOverrideMarker = "THEMEOVERRIDE";
 
 // Reads ControlClass as text; false when the control declares no class.
 bool readControlClass(Object& control, std::string& out) {
@@ -30,7 +28,8 @@ bool readControlClass(Object& control, std::string& out) {
 
 // A framed label takes the text element's colours unless it opts out.
 void applyBoxedLabel(Object& control) {
-  if (text::containsIgnoreCase(control.get("Tag").toString(), kOverrideMarker)) return;
+  auto marked = detail::tagHoldsOverride(control);
+  if (!marked || *marked) return;  // opted out, or a Tag that cannot be read
   control.set("BackColor", globales::sharedText()->BackColor());
   control.set("borderColor", globales::sharedText()->borderColor());
   control.set("foreColor", globales::sharedText()->foreColor());
