@@ -5,7 +5,7 @@
 // designer as property descriptors and applies them to one control at a time.
 //
 // The ten element classes differ mostly in their property tables, so an
-// element is its ElementSpec (data) plus a few overridden behaviours.
+// element is its ElementTable (data) plus a few overridden behaviours.
 
 #include <cstdint>
 #include <memory>
@@ -37,7 +37,7 @@ DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType,
 
 enum class PropertyWidth { Colour32, Whole16 };
 
-struct PropertySpec {
+struct PropertyRow {
   std::string_view name;             // the property's own name ("BackColor")
   std::string_view readKey;          // settings key read at creation
   std::string_view writeKey;         // settings key written by Update
@@ -47,10 +47,10 @@ struct PropertySpec {
   PropertyWidth width = PropertyWidth::Colour32;
 };
 
-struct ElementSpec {
+struct ElementTable {
   std::string_view className;    // "CCommandButton"
   std::string_view sectionWord;  // "BUTTON"
-  std::span<const PropertySpec> properties;  // property order
+  std::span<const PropertyRow> properties;  // property order
   std::span<const std::uint8_t> readOrder;   // creation reading order; empty = property order
 };
 
@@ -58,8 +58,8 @@ class Element : public Object {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
-  const ElementSpec& spec() const { return spec_; }
-  std::string_view className() const { return spec_.className; }
+  const ElementTable& table() const { return table_; }
+  std::string_view className() const { return table_.className; }
 
   // Applies the element's values to a control. Most elements never throw
   // here; the toolbar, status-bar and shape elements let failures through
@@ -81,7 +81,7 @@ class Element : public Object {
 
   // Object: typeName() is the class name; properties by name (case-blind,
   // descriptor names too); methods "Aplicar", "propDesc", "Update".
-  std::string typeName() const override { return std::string(spec_.className); }
+  std::string typeName() const override { return std::string(table_.className); }
   Lookup tryGet(std::string_view name, Variant& out) override;
   Lookup trySet(std::string_view name, const Variant& value) override;
   Lookup tryCall(std::string_view name, std::span<Variant> args, Variant& result) override;
@@ -89,7 +89,7 @@ class Element : public Object {
  protected:
   // Loads every property through ReadElementSetting in reading order; throws
   // what it throws (an overflow for a stored value too wide for its property).
-  explicit Element(const ElementSpec& spec);
+  explicit Element(const ElementTable& table);
 
   virtual void applyTo(Object& control) = 0;
   // Whether Aplicar swallows its failures; an element that does not is also
@@ -107,7 +107,7 @@ class Element : public Object {
   Variant controlValue(std::size_t index) const;
 
  private:
-  const ElementSpec& spec_;
+  const ElementTable& table_;
   std::vector<std::int32_t> values_;
 };
 

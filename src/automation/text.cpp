@@ -1,5 +1,7 @@
 #include "palvex/text.h"
 
+#include "automation/utf8.h"
+
 #include <clocale>
 #include <cstdint>
 #include <cwctype>
@@ -23,41 +25,6 @@ locale_t utf8Locale() {
   return loc;
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when invalid.
-std::size_t decode(std::string_view s, std::size_t i, char32_t& cp) {
-  auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char c = b(i);
-  std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-  if (len == 0 || i + len > s.size()) return 0;
-  if (len == 1) { cp = c; return 1; }
-  cp = c & (0x7F >> len);
-  for (std::size_t k = 1; k < len; ++k) {
-    if ((b(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b(i + k) & 0x3F);
-  }
-  static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return len;
-}
-
-void encode(char32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string upper(std::string_view s) {
@@ -70,13 +37,13 @@ std::string upper(std::string_view s) {
   locale_t loc = utf8Locale();
   for (std::size_t i = 0; i < s.size();) {
     char32_t cp = 0;
-    std::size_t len = decode(s, i, cp);
+    std::size_t len = utf8::decode(s, i, cp);
     if (len == 0) {  // not UTF-8: keep the byte
       out += s[i++];
       continue;
     }
     if (loc != nullptr) cp = static_cast<char32_t>(towupper_l(static_cast<wint_t>(cp), loc));
-    encode(cp, out);
+    utf8::append(cp, out);
     i += len;
   }
   return out;

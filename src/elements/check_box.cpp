@@ -3,12 +3,12 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"foreColor", "foreColor", "foreColor", 0x808080, "foreColor", "foreColor"},
     {"CheckColor", "checkColor", "CheckColor", 0x808080, "CheckColor", "CheckColor"},
 };
-constexpr ElementSpec kSpec{"CCheckBox", "CHECK", kProperties, {}};
+constexpr ElementTable kSpec{"CCheckBox", "CHECK", kProperties, {}};
 
 }  // namespace
 

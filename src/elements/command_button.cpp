@@ -4,7 +4,7 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"foreColor", "foreColor", "foreColor", 0xFFFFFF, "foreColor", "foreColor"},
     {"foreColorFocused", "foreColorFocused", "foreColorFocused", 0xFFFFFF, "foreColorFocused", "foreColorFocused"},
@@ -13,7 +13,7 @@ constexpr PropertySpec kProperties[] = {
     {"backColorFocused", "backColorFocused", "BackColorFocused", 0xC00000, "backColorFocused", "backColorFocused"},
     {"backColorDisabled", "backColorDisabled", "BackColorDisabled", 0xFFD3D0, "backColorDisabled", "backColorDisabled"},
 };
-constexpr ElementSpec kSpec{"CCommandButton", "BUTTON", kProperties, {}};
+constexpr ElementTable kSpec{"CCommandButton", "BUTTON", kProperties, {}};
 
 // What a failed read of Enabled leaves behind: the default of a boolean.
 bool readEnabled(Object& control) {

@@ -15,30 +15,30 @@ DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType,
   return DescriptorPropiedad{std::move(propName), propType, numMin, numMax, valor};
 }
 
-Element::Element(const ElementSpec& spec) : spec_(spec), values_(spec.properties.size(), 0) {
+Element::Element(const ElementTable& table) : table_(table), values_(table.properties.size(), 0) {
   ElementLoadScope scope;
   auto load = [&](std::size_t index) {
-    const PropertySpec& property = spec_.properties[index];
-    setValue(index, ReadElementSetting(spec_.sectionWord, property.readKey, property.defaultValue));
+    const PropertyRow& property = table_.properties[index];
+    setValue(index, ReadElementSetting(table_.sectionWord, property.readKey, property.defaultValue));
   };
-  if (spec_.readOrder.empty()) {
+  if (table_.readOrder.empty()) {
     for (std::size_t i = 0; i < values_.size(); ++i) load(i);
   } else {
-    for (std::uint8_t i : spec_.readOrder) load(i);
+    for (std::uint8_t i : table_.readOrder) load(i);
   }
 }
 
 void Element::setValue(std::size_t index, std::int32_t v) {
-  const PropertySpec& property = spec_.properties[index];
+  const PropertyRow& property = table_.properties[index];
   if (property.width == PropertyWidth::Whole16 && (v < INT16_MIN || v > INT16_MAX))
-    throw overflowError(std::string(spec_.className) + "." + std::string(property.name) + " cannot hold " +
+    throw overflowError(std::string(table_.className) + "." + std::string(property.name) + " cannot hold " +
                         std::to_string(v));
   values_.at(index) = v;
 }
 
 std::size_t Element::indexOf(std::string_view name) const {
-  for (std::size_t i = 0; i < spec_.properties.size(); ++i) {
-    const PropertySpec& property = spec_.properties[i];
+  for (std::size_t i = 0; i < table_.properties.size(); ++i) {
+    const PropertyRow& property = table_.properties[i];
     if (text::equalsIgnoreCase(property.name, name) || text::equalsIgnoreCase(property.descriptorName, name))
       return i;
   }
@@ -49,7 +49,7 @@ std::vector<DescriptorPropiedad> Element::propDesc() const {
   std::vector<DescriptorPropiedad> descriptors;
   descriptors.reserve(values_.size());
   for (std::size_t i = 0; i < values_.size(); ++i) {
-    const PropertySpec& property = spec_.properties[i];
+    const PropertyRow& property = table_.properties[i];
     std::string name(property.descriptorName);
     if (property.width == PropertyWidth::Whole16)
       // The designer only offers the 0..1 range, and always shows 0.
@@ -62,7 +62,7 @@ std::vector<DescriptorPropiedad> Element::propDesc() const {
 
 void Element::Update() const {
   for (std::size_t i = 0; i < values_.size(); ++i)
-    WriteElementSetting(spec_.sectionWord, spec_.properties[i].writeKey, values_[i]);
+    WriteElementSetting(table_.sectionWord, table_.properties[i].writeKey, values_[i]);
 }
 
 void Element::Aplicar(const Variant& control) {
@@ -78,14 +78,14 @@ void Element::Aplicar(Object& control) {
 }
 
 Variant Element::controlValue(std::size_t index) const {
-  if (spec_.properties[index].width == PropertyWidth::Whole16)
+  if (table_.properties[index].width == PropertyWidth::Whole16)
     return Variant(static_cast<std::int16_t>(values_[index]));
   return Variant(values_[index]);
 }
 
 void Element::writeControlProperties(Object& control) const {
   for (std::size_t i = 0; i < values_.size(); ++i) {
-    std::string_view property = spec_.properties[i].controlProperty;
+    std::string_view property = table_.properties[i].controlProperty;
     if (!property.empty()) detail::writeQuietly(control, property, controlValue(i));
   }
 }

@@ -16,7 +16,7 @@ Lookup Element::tryGet(std::string_view name, Variant& out) {
 Lookup Element::trySet(std::string_view name, const Variant& value) {
   const std::size_t index = indexOf(name);
   if (index == npos) return Lookup::NoMember;
-  if (spec_.properties[index].width == PropertyWidth::Whole16)
+  if (table_.properties[index].width == PropertyWidth::Whole16)
     setValue(index, value.toInt16());
   else
     setValue(index, value.toInt32());

@@ -9,12 +9,12 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"BackColor", "BackColor", "BackColor", 0xEED9D0, "BackColor", "BackColor"},
     {"MenuColor", "MenuColor", "MenuColor", 0xEED9D0, "MenuColor", ""},
 };
-constexpr ElementSpec kSpec{"CForm", "FORM", kProperties, {}};
+constexpr ElementTable kSpec{"CForm", "FORM", kProperties, {}};
 
 // Type names are compared exactly: a "frame" is not a Frame.
 constexpr std::string_view kFrameType = "Frame";

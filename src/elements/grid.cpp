@@ -3,7 +3,7 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property[, width]
     {"BackColor", "backColor", "backColor", 0xFFFFFF, "backColor", "BackColor"},
     {"backColorBkg", "backColorBkg", "backColorBkg", 0xFFFFFF, "backColorBkg", "backColorBkg"},
@@ -16,7 +16,7 @@ constexpr PropertySpec kProperties[] = {
     {"gridColorFixed", "gridColorFixed", "gridColorFixed", 0xFDB6A2, "gridColorFixed", "gridColorFixed"},
     {"borderStyle", "borderStyle", "borderStyle", 0, "borderStyle", "borderStyle", PropertyWidth::Whole16},
 };
-constexpr ElementSpec kSpec{"CGrid", "GRID", kProperties, {}};
+constexpr ElementTable kSpec{"CGrid", "GRID", kProperties, {}};
 
 }  // namespace
 

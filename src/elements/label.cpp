@@ -5,11 +5,11 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"foreColor", "foreColor", "foreColor", 0x404040, "foreColor", "foreColor"},
 };
-constexpr ElementSpec kSpec{"CLabel", "LABEL", kProperties, {}};
+constexpr ElementTable kSpec{"CLabel", "LABEL", kProperties, {}};
 
 }  // namespace
 

@@ -5,11 +5,11 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"borderColor", "BorderColor", "BorderColor", 0xFDB6A2, "BorderColor", "borderColor"},
 };
-constexpr ElementSpec kSpec{"CShape", "SHAPE", kProperties, {}};
+constexpr ElementTable kSpec{"CShape", "SHAPE", kProperties, {}};
 
 }  // namespace
 

@@ -4,11 +4,11 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property (none: a window call)
     {"BackColor", "backColor", "BackColor", 0xFEE2CF, "backColor", ""},
 };
-constexpr ElementSpec kSpec{"CStatusBar", "STATUSBAR", kProperties, {}};
+constexpr ElementTable kSpec{"CStatusBar", "STATUSBAR", kProperties, {}};
 
 }  // namespace
 

@@ -5,7 +5,7 @@ namespace {
 
 // Shares the "BUTTON" section with the command button; no key of one is a
 // key of the other in any case.
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"TabBackColor", "TabBackColor", "TabBackColor", 0xFFFFFF, "TabBackColor", "TabBackColor"},
     {"TabBackColorSelected", "TabBackColorSelected", "TabBackColorSelected", 0xFFFFFF, "TabBackColorSelected", "TabBackColorSelected"},
@@ -22,7 +22,7 @@ constexpr std::uint8_t kReadOrder[] = {
     CTabStrip::kTabBorderColorSelected, CTabStrip::kTabBorderColorHover, CTabStrip::kTabInnerBorder,
     CTabStrip::kTabInnerBorderSelected, CTabStrip::kBorderColor,
 };
-constexpr ElementSpec kSpec{"CTabStrip", "BUTTON", kProperties, kReadOrder};
+constexpr ElementTable kSpec{"CTabStrip", "BUTTON", kProperties, kReadOrder};
 
 }  // namespace
 

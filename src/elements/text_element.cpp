@@ -5,7 +5,7 @@ namespace {
 
 // Most keys are read in one capitalisation and written in another; the store
 // matches keys without regard to case, so each pair is one stored value.
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"borderColor", "BorderColor", "borderColor", 0xFDB6A2, "borderColor", "borderColor"},
     {"borderColorFocused", "BorderColorFocused", "borderColorFocused", 0xCD7407, "borderColorFocused", "borderColorFocused"},
@@ -14,7 +14,7 @@ constexpr PropertySpec kProperties[] = {
     {"BackColor", "backColor", "BackColor", 0xFFFFFF, "backColor", "BackColor"},
     {"backColorFocused", "backColorFocused", "backColorFocused", 0xFFFFFF, "backColorFocused", "backColorFocused"},
 };
-constexpr ElementSpec kSpec{"CText", "TEXT", kProperties, {}};
+constexpr ElementTable kSpec{"CText", "TEXT", kProperties, {}};
 
 }  // namespace
 

@@ -4,11 +4,11 @@
 namespace palvex {
 namespace {
 
-constexpr PropertySpec kProperties[] = {
+constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property (none: a window call)
     {"BackColor", "BackColor", "BackColor", 0xFEE2CF, "backColor", ""},
 };
-constexpr ElementSpec kSpec{"CToolBar", "TOOLBAR", kProperties, {}};
+constexpr ElementTable kSpec{"CToolBar", "TOOLBAR", kProperties, {}};
 
 }  // namespace
 

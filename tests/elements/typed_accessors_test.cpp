@@ -69,12 +69,12 @@ TEST_F(TypedAccessorsTest, EachAccessorReachesThePropertyOfItsName) {
   for (const ClassAccessors& c : allAccessors()) {
     SCOPED_TRACE(c.className);
     auto element = createElement(c.className);
-    ASSERT_EQ(c.accessors.size(), element->spec().properties.size());
+    ASSERT_EQ(c.accessors.size(), element->table().properties.size());
     for (std::size_t i = 0; i < c.accessors.size(); ++i)
       c.accessors[i].set(*element, static_cast<std::int32_t>(100 + i));
     for (std::size_t i = 0; i < c.accessors.size(); ++i) {
       const Accessor& a = c.accessors[i];
-      EXPECT_EQ(element->spec().properties[i].name, a.name);
+      EXPECT_EQ(element->table().properties[i].name, a.name);
       EXPECT_EQ(a.get(*element), static_cast<std::int32_t>(100 + i)) << a.name;
       EXPECT_EQ(element->get(a.name).toInt32(), static_cast<std::int32_t>(100 + i)) << a.name;
     }
