@@ -18,10 +18,10 @@ void runExport(const std::filesystem::path& store, const ExportOptions& options,
   std::vector<ElementValues> elements;
   for (auto& reading : readTheme(*tema, theme)) {
     if (reading.error)
-      throw UserError(std::string(reading.spec->className) + " of theme \"" + theme +
+      throw UserError(std::string(reading.table->className) + " of theme \"" + theme +
                       "\" cannot be loaded: " + reading.error->what() + " (error " +
                       std::to_string(reading.error->code()) + ")");
-    ElementValues element{reading.spec, {}};
+    ElementValues element{reading.table, {}};
     for (const auto& property : reading.properties) element.values.push_back(property.value);
     elements.push_back(std::move(element));
   }

@@ -4,7 +4,7 @@
 
 #include "catalogue.h"
 #include "commands.h"
-#include "element_specs.h"
+#include "element_tables.h"
 #include "file_io.h"
 #include "palvex/elements.h"
 #include "palvex/settings_store.h"
@@ -18,7 +18,7 @@ void runImport(const std::filesystem::path& store, const ImportOptions& options,
   // The whole file is checked before the store is opened: a refused file
   // leaves the store as it was, and no store file appears.
   const auto text = profile::iniBytesToUtf8(readFileBytes(options.file));
-  const auto file = parseThemeFile(text, elementSpecs(), options.as.has_value(), options.file.string());
+  const auto file = parseThemeFile(text, elementTables(), options.as.has_value(), options.file.string());
   const std::string name = options.as.value_or(file.theme);
   checkNewThemeName(name);
 
@@ -34,11 +34,11 @@ void runImport(const std::filesystem::path& store, const ImportOptions& options,
     tema->setTema(theme);
     // Each element the file speaks of is loaded, given the file's values by
     // name and saved, so its keys are written exactly as the engine writes them.
-    for (const auto* spec : elementSpecs()) {
+    for (const auto* table : elementTables()) {
       std::shared_ptr<Element> element;
       for (const auto& value : file.values) {
-        if (value.className != spec->className) continue;
-        if (!element) element = createElement(spec->className);
+        if (value.className != table->className) continue;
+        if (!element) element = createElement(table->className);
         element->set(value.propertyName, Variant(value.value));
       }
       if (element) element->Update();

@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "colour_format.h"
 #include "commands.h"
-#include "element_specs.h"
+#include "element_tables.h"
 #include "palvex/elements.h"
 #include "palvex/settings_store.h"
 #include "store_session.h"
@@ -23,7 +23,7 @@ std::int32_t typedValue(const std::string& text) {
   }
 }
 
-void checkWidth(const PropertySpec& property, std::int32_t value) {
+void checkWidth(const PropertyRow& property, std::int32_t value) {
   if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
     throw UserError("value " + std::to_string(value) + " does not fit the 16-bit property " +
                     std::string(property.name) + " (-32768 to 32767)");
@@ -34,9 +34,9 @@ void checkWidth(const PropertySpec& property, std::int32_t value) {
 void runSet(const std::filesystem::path& store, const SetOptions& options, std::ostream& out) {
   // Everything that can be checked without the store is checked first.
   const std::int32_t value = typedValue(options.value);
-  const ElementSpec& spec = requireElementSpec(options.element);
-  const std::size_t index = requireProperty(spec, options.property);
-  const PropertySpec& property = spec.properties[index];
+  const ElementTable& table = requireElementTable(options.element);
+  const std::size_t index = requireProperty(table, options.property);
+  const PropertyRow& property = table.properties[index];
   checkWidth(property, value);
 
   useStore(store, options.create ? StoreUse::Write : StoreUse::Read);
@@ -56,14 +56,14 @@ void runSet(const std::filesystem::path& store, const SetOptions& options, std::
     }
     theme = known.value_or(options.theme);
     tema->setTema(theme);
-    auto element = createElement(spec.className);
+    auto element = createElement(table.className);
     element->set(property.name, Variant(value));
     element->Update();
     saved = element->value(index);
   });
 
   if (added) out << "Added theme \"" << theme << "\" to the catalogue with index " << *added << ".\n";
-  out << theme << ": " << spec.className << "." << property.name << " = ";
+  out << theme << ": " << table.className << "." << property.name << " = ";
   if (property.width == PropertyWidth::Colour32)
     out << hexColour(saved) << " (" << saved << ")\n";
   else

@@ -23,8 +23,8 @@ std::string rightAligned(const std::string& text, std::size_t width) {
 }
 
 std::string propertyLine(const PropertyReading& p, std::size_t nameWidth, bool swatches) {
-  const bool colour = p.spec->width == PropertyWidth::Colour32;
-  std::string line = "  " + padded(std::string(p.spec->name), nameWidth) + "  ";
+  const bool colour = p.row->width == PropertyWidth::Colour32;
+  std::string line = "  " + padded(std::string(p.row->name), nameWidth) + "  ";
   if (swatches) line += (colour ? swatch(p.value) : "  ") + " ";
   line += padded(colour ? hexColour(p.value) : "", 10) + "  ";
   line += rightAligned(std::to_string(p.value), 11) + "  ";
@@ -36,12 +36,12 @@ std::string propertyLine(const PropertyReading& p, std::size_t nameWidth, bool s
 void writeText(const std::string& theme, const std::vector<ElementReading>& elements, std::ostream& out) {
   std::size_t nameWidth = 0;
   for (const auto& element : elements)
-    for (const auto& property : element.spec->properties) nameWidth = std::max(nameWidth, property.name.size());
+    for (const auto& property : element.table->properties) nameWidth = std::max(nameWidth, property.name.size());
   const bool swatches = stdoutIsTrueColourTerminal();
 
   out << "Theme \"" << theme << "\"\n";
   for (const auto& element : elements) {
-    out << '\n' << element.spec->className << "  (" << element.spec->sectionWord << ")\n";
+    out << '\n' << element.table->className << "  (" << element.table->sectionWord << ")\n";
     if (element.error) {
       out << "  error " << element.error->code() << ": " << element.error->what() << '\n';
       continue;
@@ -54,7 +54,7 @@ void writeJson(const std::string& theme, const std::vector<ElementReading>& elem
   JsonWriter json;
   json.beginObject().key("theme").value(theme).key("elements").beginArray();
   for (const auto& element : elements) {
-    json.beginObject().key("class").value(element.spec->className).key("section").value(element.spec->sectionWord);
+    json.beginObject().key("class").value(element.table->className).key("section").value(element.table->sectionWord);
     if (element.error) {
       json.key("error").beginObject().key("number").value(element.error->code());
       json.key("message").value(element.error->what()).endObject();
@@ -62,8 +62,8 @@ void writeJson(const std::string& theme, const std::vector<ElementReading>& elem
       json.key("properties").beginArray();
       for (const auto& p : element.properties)
         json.beginObject()
-            .key("name").value(p.spec->name)
-            .key("key").value(p.spec->readKey)
+            .key("name").value(p.row->name)
+            .key("key").value(p.row->readKey)
             .key("value").value(p.value)
             .key("source").value(toString(p.source))
             .endObject();

@@ -56,14 +56,14 @@ std::string joined(const std::vector<std::string_view>& names) {
 }
 
 struct KeyTarget {
-  const ElementSpec* spec;
+  const ElementTable* table;
   std::size_t index;
 };
 
 // Walks the file line by line, collecting values and problems.
 class Validator {
  public:
-  Validator(std::span<const ElementSpec* const> schema, bool renaming, std::string_view label)
+  Validator(std::span<const ElementTable* const> schema, bool renaming, std::string_view label)
       : schema_(schema), renaming_(renaming), label_(label) {}
 
   void line(int number, std::string_view raw) {
@@ -143,11 +143,11 @@ class Validator {
     if (!target)
       return problem(number, "unknown key " + quoted(key) + " in section " + std::string(*word_) +
                                  " (valid keys: " + joined(keys(*word_)) + ")");
-    auto [seen, fresh] = keyLines_.emplace(std::pair{target->spec, target->index}, number);
+    auto [seen, fresh] = keyLines_.emplace(std::pair{target->table, target->index}, number);
     if (!fresh)
       return problem(number, "key " + quoted(key) + " sets the same property as line " + std::to_string(seen->second));
 
-    const PropertySpec& property = target->spec->properties[target->index];
+    const PropertyRow& property = target->table->properties[target->index];
     std::int32_t value = 0;
     try {
       value = parseValue(rawValue);
@@ -157,28 +157,28 @@ class Validator {
     if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
       return problem(number, "value " + std::to_string(value) + " of key " + quoted(key) +
                                  " does not fit 16 bits (-32768 to 32767)");
-    result_.values.push_back({std::string(target->spec->className), std::string(property.name), value, number});
+    result_.values.push_back({std::string(target->table->className), std::string(property.name), value, number});
   }
 
   std::optional<std::string_view> canonicalWord(std::string_view word) const {
-    for (const auto* spec : schema_)
-      if (text::equalsIgnoreCase(spec->sectionWord, word)) return spec->sectionWord;
+    for (const auto* table : schema_)
+      if (text::equalsIgnoreCase(table->sectionWord, word)) return table->sectionWord;
     return std::nullopt;
   }
 
   std::vector<std::string_view> words() const {
     std::vector<std::string_view> out;
-    for (const auto* spec : schema_)
-      if (std::find(out.begin(), out.end(), spec->sectionWord) == out.end()) out.push_back(spec->sectionWord);
+    for (const auto* table : schema_)
+      if (std::find(out.begin(), out.end(), table->sectionWord) == out.end()) out.push_back(table->sectionWord);
     return out;
   }
 
   std::optional<KeyTarget> findKey(std::string_view word, std::string_view key) const {
-    for (const auto* spec : schema_) {
-      if (spec->sectionWord != word) continue;
-      for (std::size_t i = 0; i < spec->properties.size(); ++i) {
-        const auto& p = spec->properties[i];
-        if (text::equalsIgnoreCase(p.writeKey, key) || text::equalsIgnoreCase(p.readKey, key)) return KeyTarget{spec, i};
+    for (const auto* table : schema_) {
+      if (table->sectionWord != word) continue;
+      for (std::size_t i = 0; i < table->properties.size(); ++i) {
+        const auto& p = table->properties[i];
+        if (text::equalsIgnoreCase(p.writeKey, key) || text::equalsIgnoreCase(p.readKey, key)) return KeyTarget{table, i};
       }
     }
     return std::nullopt;
@@ -186,13 +186,13 @@ class Validator {
 
   std::vector<std::string_view> keys(std::string_view word) const {
     std::vector<std::string_view> out;
-    for (const auto* spec : schema_)
-      if (spec->sectionWord == word)
-        for (const auto& p : spec->properties) out.push_back(p.writeKey);
+    for (const auto* table : schema_)
+      if (table->sectionWord == word)
+        for (const auto& p : table->properties) out.push_back(p.writeKey);
     return out;
   }
 
-  std::span<const ElementSpec* const> schema_;
+  std::span<const ElementTable* const> schema_;
   bool renaming_;
   std::string_view label_;
 
@@ -201,13 +201,13 @@ class Validator {
   bool sawSection_ = false;
   std::optional<std::string_view> word_;  // the open section's word, when its header was valid
   std::map<std::string_view, int> sectionLines_;
-  std::map<std::pair<const ElementSpec*, std::size_t>, int> keyLines_;
+  std::map<std::pair<const ElementTable*, std::size_t>, int> keyLines_;
   std::vector<std::string> problems_;
 };
 
 }  // namespace
 
-ThemeFile parseThemeFile(std::string_view text, std::span<const ElementSpec* const> schema, bool renaming,
+ThemeFile parseThemeFile(std::string_view text, std::span<const ElementTable* const> schema, bool renaming,
                          std::string_view label) {
   Validator validator(schema, renaming, label);
   int number = 0;
@@ -218,16 +218,16 @@ ThemeFile parseThemeFile(std::string_view text, std::span<const ElementSpec* con
 std::string renderThemeFile(std::string_view theme, std::span<const ElementValues> elements) {
   std::vector<std::string_view> words;
   for (const auto& element : elements)
-    if (std::find(words.begin(), words.end(), element.spec->sectionWord) == words.end())
-      words.push_back(element.spec->sectionWord);
+    if (std::find(words.begin(), words.end(), element.table->sectionWord) == words.end())
+      words.push_back(element.table->sectionWord);
 
   std::string out(kHeaderComment);
   for (auto word : words) {
     out += "\n[" + elementSection(theme, word) + "]\n";
     for (const auto& element : elements) {
-      if (element.spec->sectionWord != word) continue;
-      for (std::size_t i = 0; i < element.spec->properties.size(); ++i) {
-        out += element.spec->properties[i].writeKey;
+      if (element.table->sectionWord != word) continue;
+      for (std::size_t i = 0; i < element.table->properties.size(); ++i) {
+        out += element.table->properties[i].writeKey;
         out += '=';
         out += std::to_string(element.values.at(i));
         out += '\n';

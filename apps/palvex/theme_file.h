@@ -26,17 +26,17 @@ struct ThemeFile {
   std::vector<ThemeFileValue> values;  // in file order
 };
 
-// Checks the whole UTF-8 `text` against the element specs in `schema` and
+// Checks the whole UTF-8 `text` against the element tables in `schema` and
 // returns what it holds. Keys match without regard to case, in their read or
 // written spelling. Sections of more than one theme are refused unless
 // `renaming` (the caller saves everything under one new name). Any problem
 // throws UserError "<label>:<line>: <problem>", naming how many more were found.
-ThemeFile parseThemeFile(std::string_view text, std::span<const ElementSpec* const> schema, bool renaming,
+ThemeFile parseThemeFile(std::string_view text, std::span<const ElementTable* const> schema, bool renaming,
                          std::string_view label);
 
 // One element's values as loaded by the engine, in property order.
 struct ElementValues {
-  const ElementSpec* spec = nullptr;
+  const ElementTable* table = nullptr;
   std::vector<std::int32_t> values;
 };
 

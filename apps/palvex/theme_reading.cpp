@@ -1,6 +1,6 @@
 #include "theme_reading.h"
 
-#include "element_specs.h"
+#include "element_tables.h"
 #include "palvex/elements.h"
 
 namespace palvex::cli {
@@ -8,14 +8,14 @@ namespace palvex::cli {
 std::vector<ElementReading> readTheme(Tema& tema, const std::string& theme) {
   tema.setTema(theme);
   std::vector<ElementReading> elements;
-  for (const auto* spec : elementSpecs()) {
-    ElementReading reading{spec, {}, std::nullopt};
+  for (const auto* table : elementTables()) {
+    ElementReading reading{table, {}, std::nullopt};
     try {
-      auto element = createElement(spec->className);
-      for (std::size_t i = 0; i < spec->properties.size(); ++i) {
-        const auto& property = spec->properties[i];
+      auto element = createElement(table->className);
+      for (std::size_t i = 0; i < table->properties.size(); ++i) {
+        const auto& property = table->properties[i];
         reading.properties.push_back(
-            {&property, element->value(i), ElementSettingSource(spec->sectionWord, property.readKey)});
+            {&property, element->value(i), ElementSettingSource(table->sectionWord, property.readKey)});
       }
     } catch (const Error& e) {
       reading.properties.clear();

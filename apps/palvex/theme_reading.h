@@ -15,13 +15,13 @@
 namespace palvex::cli {
 
 struct PropertyReading {
-  const PropertySpec* spec = nullptr;
+  const PropertyRow* row = nullptr;
   std::int32_t value = 0;
   SettingSource source = SettingSource::Default;
 };
 
 struct ElementReading {
-  const ElementSpec* spec = nullptr;
+  const ElementTable* table = nullptr;
   std::vector<PropertyReading> properties;  // property order; empty when `error`
   std::optional<Error> error;               // why the element could not be created
 };

@@ -12,21 +12,21 @@ namespace {
 
 // Small stand-ins for the element tables: two classes share BUTTON, one key
 // is read and written in different spellings, and one property is 16-bit.
-constexpr PropertySpec kButtonProps[] = {
+constexpr PropertyRow kButtonProps[] = {
     {"foreColor", "foreColor", "foreColor", 0xFFFFFF, "foreColor", "foreColor"},
     {"backColorFocused", "backColorFocused", "BackColorFocused", 0xC00000, "backColorFocused", "backColorFocused"},
 };
-constexpr PropertySpec kTabProps[] = {
+constexpr PropertyRow kTabProps[] = {
     {"TabBackColor", "TabBackColor", "TabBackColor", 0xFFFFFF, "TabBackColor", "TabBackColor"},
 };
-constexpr PropertySpec kGridProps[] = {
+constexpr PropertyRow kGridProps[] = {
     {"gridColor", "gridColor", "gridColor", 0xFDB6A2, "gridColor", "gridColor"},
     {"borderStyle", "borderStyle", "borderStyle", 0, "borderStyle", "borderStyle", PropertyWidth::Whole16},
 };
-const ElementSpec kButton{"CCommandButton", "BUTTON", kButtonProps, {}};
-const ElementSpec kTab{"CTabStrip", "BUTTON", kTabProps, {}};
-const ElementSpec kGrid{"CGrid", "GRID", kGridProps, {}};
-const std::array<const ElementSpec*, 3> kSchema = {&kButton, &kGrid, &kTab};
+const ElementTable kButton{"CCommandButton", "BUTTON", kButtonProps, {}};
+const ElementTable kTab{"CTabStrip", "BUTTON", kTabProps, {}};
+const ElementTable kGrid{"CGrid", "GRID", kGridProps, {}};
+const std::array<const ElementTable*, 3> kSchema = {&kButton, &kGrid, &kTab};
 
 ThemeFile parse(const std::string& text, bool renaming = false) {
   return parseThemeFile(text, kSchema, renaming, "t.ini");

@@ -11,14 +11,14 @@
 namespace palvex::cli {
 
 // The ten property tables in shared-slot order (CCommandButton ... CShape).
-std::span<const ElementSpec* const> elementSpecs();
+std::span<const ElementTable* const> elementTables();
 
 // The table of the class named `className` (case-blind); UserError listing
 // the valid class names when there is none.
-const ElementSpec& requireElementSpec(std::string_view className);
+const ElementTable& requireElementTable(std::string_view className);
 
 // Position of the property reached by `name` (its own or its descriptor name,
 // case-blind); UserError listing the class's properties when there is none.
-std::size_t requireProperty(const ElementSpec& spec, std::string_view name);
+std::size_t requireProperty(const ElementTable& table, std::string_view name);
 
 }  // namespace palvex::cli

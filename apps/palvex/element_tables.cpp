@@ -1,4 +1,4 @@
-#include "element_specs.h"
+#include "element_tables.h"
 
 #include <memory>
 #include <string>
@@ -42,11 +42,11 @@ class EmptySettings {
 // The tables are only reachable through an element, so one element of each
 // class is created where nothing can make its loading fail or touch the
 // user's data. The tables are static data and outlive those elements.
-std::vector<const ElementSpec*> probeSpecs() {
+std::vector<const ElementTable*> probeTables() {
   EmptySettings empty;
-  std::vector<const ElementSpec*> specs;
-  for (auto name : elementClassNames()) specs.push_back(&createElement(name)->spec());
-  return specs;
+  std::vector<const ElementTable*> tables;
+  for (auto name : elementClassNames()) tables.push_back(&createElement(name)->table());
+  return tables;
 }
 
 template <class Names>
@@ -58,27 +58,27 @@ std::string joined(const Names& names) {
 
 }  // namespace
 
-std::span<const ElementSpec* const> elementSpecs() {
-  static const std::vector<const ElementSpec*> specs = probeSpecs();
-  return specs;
+std::span<const ElementTable* const> elementTables() {
+  static const std::vector<const ElementTable*> tables = probeTables();
+  return tables;
 }
 
-const ElementSpec& requireElementSpec(std::string_view className) {
-  for (const auto* spec : elementSpecs())
-    if (text::equalsIgnoreCase(spec->className, className)) return *spec;
+const ElementTable& requireElementTable(std::string_view className) {
+  for (const auto* table : elementTables())
+    if (text::equalsIgnoreCase(table->className, className)) return *table;
   throw UserError("unknown element \"" + std::string(className) + "\" (elements: " + joined(elementClassNames()) +
                   ")");
 }
 
-std::size_t requireProperty(const ElementSpec& spec, std::string_view name) {
+std::size_t requireProperty(const ElementTable& table, std::string_view name) {
   std::vector<std::string_view> names;
-  for (std::size_t i = 0; i < spec.properties.size(); ++i) {
-    const auto& property = spec.properties[i];
+  for (std::size_t i = 0; i < table.properties.size(); ++i) {
+    const auto& property = table.properties[i];
     if (text::equalsIgnoreCase(property.name, name) || text::equalsIgnoreCase(property.descriptorName, name))
       return i;
     names.push_back(property.name);
   }
-  throw UserError(std::string(spec.className) + " has no property \"" + std::string(name) +
+  throw UserError(std::string(table.className) + " has no property \"" + std::string(name) +
                   "\" (properties: " + joined(names) + ")");
 }
 
