@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "palvex/element.h"
+#include "palvex/elements.h"
 
 namespace palvex::cli {
 
-// The ten property tables in shared-slot order (CCommandButton ... CShape).
-std::span<const ElementTable* const> elementTables();
+using palvex::elementTables;  // the ten tables in shared-slot order
 
 // The table of the class named `className` (case-blind); UserError listing
 // the valid class names when there is none.

@@ -29,6 +29,7 @@ class CCommandButton final : public Element {
   };
   CCommandButton();
   static std::shared_ptr<CCommandButton> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(foreColor, setForeColor, kForeColor)
   PALVEX_COLOUR_PROPERTY(foreColorFocused, setForeColorFocused, kForeColorFocused)
@@ -51,6 +52,7 @@ class CGrid final : public Element {
   };
   CGrid();
   static std::shared_ptr<CGrid> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(BackColor, setBackColor, kBackColor)
   PALVEX_COLOUR_PROPERTY(backColorBkg, setBackColorBkg, kBackColorBkg)
@@ -75,6 +77,7 @@ class CText final : public Element {
   };
   CText();
   static std::shared_ptr<CText> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(borderColor, setBorderColor, kBorderColor)
   PALVEX_COLOUR_PROPERTY(borderColorFocused, setBorderColorFocused, kBorderColorFocused)
@@ -95,6 +98,7 @@ class CTabStrip final : public Element {
   };
   CTabStrip();
   static std::shared_ptr<CTabStrip> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(TabBackColor, setTabBackColor, kTabBackColor)
   PALVEX_COLOUR_PROPERTY(TabBackColorSelected, setTabBackColorSelected, kTabBackColorSelected)
@@ -114,6 +118,7 @@ class CCheckBox final : public Element {
   enum Property : std::size_t { kForeColor, kCheckColor };
   CCheckBox();
   static std::shared_ptr<CCheckBox> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(foreColor, setForeColor, kForeColor)
   PALVEX_COLOUR_PROPERTY(CheckColor, setCheckColor, kCheckColor)
@@ -127,6 +132,7 @@ class CLabel final : public Element {
   enum Property : std::size_t { kForeColor };
   CLabel();
   static std::shared_ptr<CLabel> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(foreColor, setForeColor, kForeColor)
 
@@ -140,6 +146,7 @@ class CToolBar final : public Element {
   enum Property : std::size_t { kBackColor };
   CToolBar();
   static std::shared_ptr<CToolBar> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(BackColor, setBackColor, kBackColor)
 
@@ -154,6 +161,7 @@ class CStatusBar final : public Element {
   enum Property : std::size_t { kBackColor };
   CStatusBar();
   static std::shared_ptr<CStatusBar> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(BackColor, setBackColor, kBackColor)
 
@@ -168,6 +176,7 @@ class CForm final : public Element {
   enum Property : std::size_t { kBackColor, kMenuColor };
   CForm();
   static std::shared_ptr<CForm> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(BackColor, setBackColor, kBackColor)
   PALVEX_COLOUR_PROPERTY(MenuColor, setMenuColor, kMenuColor)
@@ -185,6 +194,7 @@ class CShape final : public Element {
   enum Property : std::size_t { kBorderColor };
   CShape();
   static std::shared_ptr<CShape> create();
+  static const ElementTable& classTable();
 
   PALVEX_COLOUR_PROPERTY(borderColor, setBorderColor, kBorderColor)
 
@@ -200,6 +210,8 @@ class CShape final : public Element {
 std::shared_ptr<Element> createElement(std::string_view className);
 // The ten class names in shared-slot order, CCommandButton to CShape.
 std::span<const std::string_view> elementClassNames();
+// The tables of the ten classes, in the same order, without creating an element.
+std::span<const ElementTable* const> elementTables();
 
 }  // namespace palvex
 

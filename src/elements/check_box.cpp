@@ -8,11 +8,12 @@ constexpr PropertyRow kProperties[] = {
     {"foreColor", "foreColor", "foreColor", 0x808080, "foreColor", "foreColor"},
     {"CheckColor", "checkColor", "CheckColor", 0x808080, "CheckColor", "CheckColor"},
 };
-constexpr ElementTable kSpec{"CCheckBox", "CHECK", kProperties, {}};
+constexpr ElementTable kTable{"CCheckBox", "CHECK", kProperties, {}};
 
 }  // namespace
 
-CCheckBox::CCheckBox() : Element(kSpec) {}
+CCheckBox::CCheckBox() : Element(kTable) {}
+const ElementTable& CCheckBox::classTable() { return kTable; }
 std::shared_ptr<CCheckBox> CCheckBox::create() { return std::make_shared<CCheckBox>(); }
 
 }  // namespace palvex

@@ -13,7 +13,7 @@ constexpr PropertyRow kProperties[] = {
     {"backColorFocused", "backColorFocused", "BackColorFocused", 0xC00000, "backColorFocused", "backColorFocused"},
     {"backColorDisabled", "backColorDisabled", "BackColorDisabled", 0xFFD3D0, "backColorDisabled", "backColorDisabled"},
 };
-constexpr ElementTable kSpec{"CCommandButton", "BUTTON", kProperties, {}};
+constexpr ElementTable kTable{"CCommandButton", "BUTTON", kProperties, {}};
 
 // What a failed read of Enabled leaves behind: the default of a boolean.
 bool readEnabled(Object& control) {
@@ -27,7 +27,8 @@ bool readEnabled(Object& control) {
 
 }  // namespace
 
-CCommandButton::CCommandButton() : Element(kSpec) {}
+CCommandButton::CCommandButton() : Element(kTable) {}
+const ElementTable& CCommandButton::classTable() { return kTable; }
 std::shared_ptr<CCommandButton> CCommandButton::create() { return std::make_shared<CCommandButton>(); }
 
 void CCommandButton::applyTo(Object& control) {

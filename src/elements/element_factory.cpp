@@ -43,4 +43,13 @@ std::shared_ptr<Element> createElement(std::string_view className) {
 
 std::span<const std::string_view> elementClassNames() { return kNames; }
 
+std::span<const ElementTable* const> elementTables() {
+  static const std::array<const ElementTable*, 10> tables = {
+      &CCommandButton::classTable(), &CGrid::classTable(),  &CText::classTable(),   &CTabStrip::classTable(),
+      &CCheckBox::classTable(),      &CLabel::classTable(), &CToolBar::classTable(), &CStatusBar::classTable(),
+      &CForm::classTable(),          &CShape::classTable(),
+  };
+  return tables;
+}
+
 }  // namespace palvex

@@ -14,7 +14,7 @@ constexpr PropertyRow kProperties[] = {
     {"BackColor", "BackColor", "BackColor", 0xEED9D0, "BackColor", "BackColor"},
     {"MenuColor", "MenuColor", "MenuColor", 0xEED9D0, "MenuColor", ""},
 };
-constexpr ElementTable kSpec{"CForm", "FORM", kProperties, {}};
+constexpr ElementTable kTable{"CForm", "FORM", kProperties, {}};
 
 // Type names are compared exactly: a "frame" is not a Frame.
 constexpr std::string_view kFrameType = "Frame";
@@ -44,7 +44,8 @@ void themeControl(const Variant& item, std::int32_t backColor) {
 
 }  // namespace
 
-CForm::CForm() : Element(kSpec) {}
+CForm::CForm() : Element(kTable) {}
+const ElementTable& CForm::classTable() { return kTable; }
 std::shared_ptr<CForm> CForm::create() { return std::make_shared<CForm>(); }
 
 void CForm::applyTo(Object& form) {

@@ -16,11 +16,12 @@ constexpr PropertyRow kProperties[] = {
     {"gridColorFixed", "gridColorFixed", "gridColorFixed", 0xFDB6A2, "gridColorFixed", "gridColorFixed"},
     {"borderStyle", "borderStyle", "borderStyle", 0, "borderStyle", "borderStyle", PropertyWidth::Whole16},
 };
-constexpr ElementTable kSpec{"CGrid", "GRID", kProperties, {}};
+constexpr ElementTable kTable{"CGrid", "GRID", kProperties, {}};
 
 }  // namespace
 
-CGrid::CGrid() : Element(kSpec) {}
+CGrid::CGrid() : Element(kTable) {}
+const ElementTable& CGrid::classTable() { return kTable; }
 std::shared_ptr<CGrid> CGrid::create() { return std::make_shared<CGrid>(); }
 
 }  // namespace palvex

@@ -9,11 +9,12 @@ constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"foreColor", "foreColor", "foreColor", 0x404040, "foreColor", "foreColor"},
 };
-constexpr ElementTable kSpec{"CLabel", "LABEL", kProperties, {}};
+constexpr ElementTable kTable{"CLabel", "LABEL", kProperties, {}};
 
 }  // namespace
 
-CLabel::CLabel() : Element(kSpec) {}
+CLabel::CLabel() : Element(kTable) {}
+const ElementTable& CLabel::classTable() { return kTable; }
 std::shared_ptr<CLabel> CLabel::create() { return std::make_shared<CLabel>(); }
 
 void CLabel::applyTo(Object& control) {

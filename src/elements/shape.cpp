@@ -9,11 +9,12 @@ constexpr PropertyRow kProperties[] = {
     // name, read key, written key, default, descriptor, control property
     {"borderColor", "BorderColor", "BorderColor", 0xFDB6A2, "BorderColor", "borderColor"},
 };
-constexpr ElementTable kSpec{"CShape", "SHAPE", kProperties, {}};
+constexpr ElementTable kTable{"CShape", "SHAPE", kProperties, {}};
 
 }  // namespace
 
-CShape::CShape() : Element(kSpec) {}
+CShape::CShape() : Element(kTable) {}
+const ElementTable& CShape::classTable() { return kTable; }
 std::shared_ptr<CShape> CShape::create() { return std::make_shared<CShape>(); }
 
 void CShape::applyTo(Object& control) {

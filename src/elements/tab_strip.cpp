@@ -22,11 +22,12 @@ constexpr std::uint8_t kReadOrder[] = {
     CTabStrip::kTabBorderColorSelected, CTabStrip::kTabBorderColorHover, CTabStrip::kTabInnerBorder,
     CTabStrip::kTabInnerBorderSelected, CTabStrip::kBorderColor,
 };
-constexpr ElementTable kSpec{"CTabStrip", "BUTTON", kProperties, kReadOrder};
+constexpr ElementTable kTable{"CTabStrip", "BUTTON", kProperties, kReadOrder};
 
 }  // namespace
 
-CTabStrip::CTabStrip() : Element(kSpec) {}
+CTabStrip::CTabStrip() : Element(kTable) {}
+const ElementTable& CTabStrip::classTable() { return kTable; }
 std::shared_ptr<CTabStrip> CTabStrip::create() { return std::make_shared<CTabStrip>(); }
 
 }  // namespace palvex

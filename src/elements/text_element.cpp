@@ -14,11 +14,12 @@ constexpr PropertyRow kProperties[] = {
     {"BackColor", "backColor", "BackColor", 0xFFFFFF, "backColor", "BackColor"},
     {"backColorFocused", "backColorFocused", "backColorFocused", 0xFFFFFF, "backColorFocused", "backColorFocused"},
 };
-constexpr ElementTable kSpec{"CText", "TEXT", kProperties, {}};
+constexpr ElementTable kTable{"CText", "TEXT", kProperties, {}};
 
 }  // namespace
 
-CText::CText() : Element(kSpec) {}
+CText::CText() : Element(kTable) {}
+const ElementTable& CText::classTable() { return kTable; }
 std::shared_ptr<CText> CText::create() { return std::make_shared<CText>(); }
 
 }  // namespace palvex
