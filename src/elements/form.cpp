@@ -25,7 +25,7 @@ std::vector<Variant> controlsOf(Object& form) {
     Variant controls;
     if (form.tryGet("Controls", controls) == Lookup::NoMember) return {};
     return controls.toObject()->enumerate();
-  } catch (const Error&) {
+  } catch (const std::exception&) {
     return {};
   }
 }
@@ -56,7 +56,7 @@ void CForm::applyTo(Object& form) {
   for (const Variant& control : controlsOf(form)) {
     try {
       themeControl(control, backColor);
-    } catch (const Error&) {
+    } catch (const std::exception&) {
       // One control failing does not end the walk.
     }
   }
