@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, then builds and runs the consumer against it.
+set -euo pipefail
+build_dir=$1 source_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+cmake -S "$source_dir" -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+cmake --build "$work/build" >/dev/null
+LD_LIBRARY_PATH="$work/prefix/lib:$work/prefix/lib/x86_64-linux-gnu${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}" \
+  "$work/build/consumer"
