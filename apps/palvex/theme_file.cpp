@@ -8,43 +8,17 @@
 
 #include "palvex/settings.h"
 #include "palvex/text.h"
+#include "profile/ini_file.h"
 #include "user_error.h"
 #include "value_parser.h"
 
 namespace palvex::cli {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\v";
 constexpr std::string_view kHeaderComment =
     "; Written by palvex export. Install it as Orvane.ini, or load it with palvex import.\n";
 
-std::string_view trim(std::string_view s) {
-  const auto first = s.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
-
-// CRLF, LF and a lone CR all end a line.
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const auto end = text.find_first_of("\r\n");
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    text.remove_prefix(end + (crlf ? 2 : 1));
-  }
-  return lines;
-}
-
-// A value in a matching pair of quotes loses that pair, as the profile reader does.
-std::string_view unquote(std::string_view v) {
-  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-    return v.substr(1, v.size() - 2);
-  return v;
-}
-
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 std::string joined(const std::vector<std::string_view>& names) {
   std::string out;
@@ -66,11 +40,13 @@ class Validator {
   Validator(std::span<const ElementTable* const> schema, bool renaming, std::string_view label)
       : schema_(schema), renaming_(renaming), label_(label) {}
 
-  void line(int number, std::string_view raw) {
-    const auto text = trim(raw);
-    if (text.empty() || text.front() == ';') return;
-    if (text.front() == '[') return header(number, text);
-    entry(number, text);
+  void line(const profile::IniLine& line) {
+    switch (line.kind) {
+      case profile::IniLine::Kind::Ignored: return;
+      case profile::IniLine::Kind::Section: return header(line);
+      case profile::IniLine::Kind::Entry:
+      case profile::IniLine::Kind::NotAnEntry: return entry(line);
+    }
   }
 
   ThemeFile finish() {
@@ -90,12 +66,12 @@ class Validator {
     problems_.push_back(std::string(label_) + ":" + std::to_string(number) + ": " + message);
   }
 
-  void header(int number, std::string_view text) {
+  void header(const profile::IniLine& line) {
+    const int number = line.number;
     sawSection_ = true;
     word_.reset();
-    const auto close = text.find(']');
-    if (close == std::string_view::npos) return problem(number, "section header without a closing ']'");
-    const auto name = trim(text.substr(1, close - 1));
+    if (!line.closed) return problem(number, "section header without a closing ']'");
+    const auto name = line.name;
 
     const auto first = name.find('\\');
     const auto last = name.rfind('\\');
@@ -107,7 +83,7 @@ class Validator {
     if (theme.empty()) return problem(number, "section [" + std::string(name) + "] names no theme");
 
     auto known = canonicalWord(word);
-    if (!known) return problem(number, "unknown section word " + quoted(word) + " (valid words: " + joined(words()) + ")");
+    if (!known) return problem(number, "unknown section word " + inQuotes(word) + " (valid words: " + joined(words()) + ")");
     if (!checkTheme(number, theme)) return;
     auto [seen, fresh] = sectionLines_.emplace(*known, number);
     if (!fresh)
@@ -124,38 +100,38 @@ class Validator {
       return true;
     }
     if (renaming_ || text::equalsIgnoreCase(theme, result_.theme)) return true;
-    problem(number, "section for a second theme " + quoted(theme) + " (line " + std::to_string(themeLine_) +
-                        " is for " + quoted(result_.theme) + "); use --as NAME to import them as one theme");
+    problem(number, "section for a second theme " + inQuotes(theme) + " (line " + std::to_string(themeLine_) +
+                        " is for " + inQuotes(result_.theme) + "); use --as NAME to import them as one theme");
     return false;
   }
 
-  void entry(int number, std::string_view text) {
+  void entry(const profile::IniLine& line) {
+    const int number = line.number;
     if (!sawSection_) return problem(number, "a key outside any section");
     if (!word_) return;  // the header was already reported; its keys would only repeat the news
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos)
+    if (line.kind == profile::IniLine::Kind::NotAnEntry)
       return problem(number, "expected KEY=VALUE, a [section] or a ; comment");
-    const auto key = trim(text.substr(0, equals));
-    const auto rawValue = unquote(trim(text.substr(equals + 1)));
+    const auto key = line.name;
+    const auto rawValue = line.value;
     if (key.empty()) return problem(number, "a value without a key name");
 
     auto target = findKey(*word_, key);
     if (!target)
-      return problem(number, "unknown key " + quoted(key) + " in section " + std::string(*word_) +
+      return problem(number, "unknown key " + inQuotes(key) + " in section " + std::string(*word_) +
                                  " (valid keys: " + joined(keys(*word_)) + ")");
     auto [seen, fresh] = keyLines_.emplace(std::pair{target->table, target->index}, number);
     if (!fresh)
-      return problem(number, "key " + quoted(key) + " sets the same property as line " + std::to_string(seen->second));
+      return problem(number, "key " + inQuotes(key) + " sets the same property as line " + std::to_string(seen->second));
 
     const PropertyRow& property = target->table->properties[target->index];
     std::int32_t value = 0;
     try {
       value = parseValue(rawValue);
     } catch (const UserError& e) {
-      return problem(number, "value " + quoted(rawValue) + " of key " + quoted(key) + ": " + e.what());
+      return problem(number, "value " + inQuotes(rawValue) + " of key " + inQuotes(key) + ": " + e.what());
     }
     if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
-      return problem(number, "value " + std::to_string(value) + " of key " + quoted(key) +
+      return problem(number, "value " + std::to_string(value) + " of key " + inQuotes(key) +
                                  " does not fit 16 bits (-32768 to 32767)");
     result_.values.push_back({std::string(target->table->className), std::string(property.name), value, number});
   }
@@ -210,8 +186,7 @@ class Validator {
 ThemeFile parseThemeFile(std::string_view text, std::span<const ElementTable* const> schema, bool renaming,
                          std::string_view label) {
   Validator validator(schema, renaming, label);
-  int number = 0;
-  for (auto line : splitLines(text)) validator.line(++number, line);
+  profile::scanIniLines(text, [&](const profile::IniLine& line) { validator.line(line); });
   return validator.finish();
 }
 

@@ -35,19 +35,6 @@ std::string_view cutToCharacters(std::string_view s, std::size_t limit) {
   return s;
 }
 
-// Calls `onLine` for each line; CRLF, LF and a lone CR all end a line.
-template <class OnLine>
-void forEachLine(std::string_view content, OnLine onLine) {
-  while (!content.empty()) {
-    std::size_t end = content.find_first_of("\r\n");
-    onLine(content.substr(0, end));
-    if (end == std::string_view::npos) return;
-    std::size_t next = end + 1;
-    if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
-    content.remove_prefix(next);
-  }
-}
-
 // Only regular files are read: a pipe or device in the file's place would
 // block the user-interface thread.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
@@ -76,23 +63,45 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 
 }  // namespace
 
+void scanIniLines(std::string_view content, const std::function<void(const IniLine&)>& onLine) {
+  IniLine line;
+  while (!content.empty()) {
+    const std::size_t end = content.find_first_of("\r\n");
+    const std::string_view text = trimBlanks(content.substr(0, end));
+    line = IniLine{IniLine::Kind::Ignored, line.number + 1, {}, {}, true};
+    if (text.empty() || text.front() == ';') {
+      // blank or comment
+    } else if (text.front() == '[') {
+      const std::size_t close = text.find(']');
+      line.kind = IniLine::Kind::Section;
+      line.closed = close != std::string_view::npos;
+      line.name = trimBlanks(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    } else if (const std::size_t equals = text.find('='); equals != std::string_view::npos) {
+      line.kind = IniLine::Kind::Entry;
+      line.name = trimBlanks(text.substr(0, equals));
+      line.value = unquote(trimBlanks(text.substr(equals + 1)));
+    } else {
+      line.kind = IniLine::Kind::NotAnEntry;
+    }
+    onLine(line);
+    if (end == std::string_view::npos) return;
+    std::size_t next = end + 1;
+    if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
+    content.remove_prefix(next);
+  }
+}
+
 IniFile IniFile::parse(std::string_view bytes) {
   IniFile file;
   const std::string content = iniBytesToUtf8(bytes);
   Entries* current = nullptr;  // nullptr: before the first header, or in a repeated section
-  forEachLine(content, [&](std::string_view line) {
-    line = trimBlanks(line);
-    if (line.empty() || line.front() == ';') return;
-    if (line.front() == '[') {
-      std::string_view name = line.substr(1, line.find(']') - 1);
-      auto [it, inserted] = file.sections_.try_emplace(std::string(trimBlanks(name)));
+  scanIniLines(content, [&](const IniLine& line) {
+    if (line.kind == IniLine::Kind::Section) {
+      auto [it, inserted] = file.sections_.try_emplace(std::string(line.name));
       current = inserted ? &it->second : nullptr;
-      return;
+    } else if (line.kind == IniLine::Kind::Entry && current != nullptr) {
+      current->try_emplace(std::string(line.name), cutToCharacters(line.value, kMaxValueLength));
     }
-    std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) return;
-    std::string_view value = cutToCharacters(unquote(trimBlanks(line.substr(equals + 1))), kMaxValueLength);
-    current->try_emplace(std::string(trimBlanks(line.substr(0, equals))), value);
   });
   return file;
 }

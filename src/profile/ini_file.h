@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,19 @@
 #include "palvex/text.h"
 
 namespace palvex::profile {
+
+// One line of an INI text as the profile rules see it.
+struct IniLine {
+  enum class Kind { Ignored, Section, Entry, NotAnEntry };
+  Kind kind = Kind::Ignored;  // Ignored: blank or a ';' comment
+  int number = 0;             // 1-based
+  std::string_view name;      // Section: its name, blanks trimmed; Entry: the key, blanks trimmed
+  std::string_view value;     // Entry: blanks trimmed, outer quotes removed, not yet cut
+  bool closed = true;         // Section: whether the header had its ']'
+};
+
+// Calls `onLine` for every line of UTF-8 `content` (CRLF, LF and CR end a line).
+void scanIniLines(std::string_view content, const std::function<void(const IniLine&)>& onLine);
 
 class IniFile {
  public:
