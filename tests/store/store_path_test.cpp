@@ -7,9 +7,7 @@ using testing::ScopedEnv;
 
 TEST(DefaultStorePath, FollowsTheEnvironment) {
   struct Case {
-    const char* store;   // PALVEX_STORE (nullptr: unset)
-    const char* config;  // XDG_CONFIG_HOME
-    const char* home;    // HOME
+    const char *store, *config, *home;  // PALVEX_STORE, XDG_CONFIG_HOME, HOME (nullptr: unset)
     const char* expected;
   };
   const Case cases[] = {
@@ -19,24 +17,20 @@ TEST(DefaultStorePath, FollowsTheEnvironment) {
       {nullptr, "", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
       {nullptr, nullptr, "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
       {nullptr, "relative/cfg", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, nullptr, nullptr, nullptr},  // the account's home folder
   };
   for (const auto& c : cases) {
-    ScopedEnv store("PALVEX_STORE", c.store);
-    ScopedEnv config("XDG_CONFIG_HOME", c.config);
-    ScopedEnv home("HOME", c.home);
-    EXPECT_EQ(defaultStorePath(), std::filesystem::path(c.expected))
-        << (c.store ? c.store : "(unset)") << " / " << (c.config ? c.config : "(unset)");
+    ScopedEnv store("PALVEX_STORE", c.store), config("XDG_CONFIG_HOME", c.config), home("HOME", c.home);
+    const auto path = defaultStorePath();
+    SCOPED_TRACE(path);
+    if (c.expected) {
+      EXPECT_EQ(path, std::filesystem::path(c.expected));
+      continue;
+    }
+    EXPECT_TRUE(path.is_absolute());
+    EXPECT_EQ(path.filename(), "settings.sqlite");
+    EXPECT_EQ(path.parent_path().parent_path().filename(), ".config");
   }
-}
-
-TEST(DefaultStorePath, WithoutHomeUsesTheAccountsFolder) {
-  ScopedEnv store("PALVEX_STORE", nullptr);
-  ScopedEnv config("XDG_CONFIG_HOME", nullptr);
-  ScopedEnv home("HOME", nullptr);
-  auto path = defaultStorePath();
-  EXPECT_TRUE(path.is_absolute()) << path;
-  EXPECT_EQ(path.filename(), "settings.sqlite");
-  EXPECT_EQ(path.parent_path().parent_path().filename(), ".config");
 }
 
 }  // namespace
