@@ -4,9 +4,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cstdint>
 #include <fstream>
-#include <memory>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,7 +13,6 @@
 #include "engine/globales.h"
 #include "engine/settings_cache.h"
 #include "palvex/settings.h"
-#include "palvex/shared_utility.h"
 #include "settings/settings_fakes.h"
 #include "support/test_env.h"
 
@@ -39,7 +37,7 @@ class SettingsCache : public testing::EngineTest {
   }
 };
 
-TEST_F(SettingsCache, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneView) {
+TEST_F(SettingsCache, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneViewUntilItEnds) {
   storeLabel("foreColor", "1");
   EXPECT_EQ(readLabel("foreColor"), 1);
   storeLabel("foreColor", "2");  // another writer: not through WriteElementSetting
@@ -54,8 +52,15 @@ TEST_F(SettingsCache, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneView) {
     WriteElementSetting("LABEL", "backColor", 8);
     EXPECT_EQ(readLabel("backColor"), 8) << "but our own writes show at once";
   }
-  ElementLoadScope next;
-  EXPECT_EQ(readLabel("foreColor"), 4);
+  try {
+    ElementLoadScope next;
+    EXPECT_EQ(readLabel("foreColor"), 4);
+    storeLabel("foreColor", "99999999999");
+    EXPECT_EQ(readLabel("foreColor"), 4);
+    throw std::runtime_error("element creation failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_PALVEX_ERROR(readLabel("foreColor"), ErrorNumber::Overflow, "Overflow");  // the exception ended the scope
 }
 
 TEST_F(SettingsCache, IniEditBetweenScopesIsSeen) {
@@ -117,19 +122,6 @@ TEST_F(SettingsCache, ScopeChecksFreshnessOnceAndLoadsEachSectionOnce) {
   const auto after = settings_cache::counters();
   EXPECT_EQ(after.iniParses - before.iniParses, 1u) << "unchanged file: parsed once";
   EXPECT_EQ(after.sectionLoads - before.sectionLoads, 1u);
-}
-
-TEST_F(SettingsCache, ScopeLeftByExceptionEndsItsView) {
-  storeLabel("foreColor", "1");
-  try {
-    ElementLoadScope scope;
-    EXPECT_EQ(readLabel("foreColor"), 1);
-    storeLabel("foreColor", "99999999999");
-    EXPECT_EQ(readLabel("foreColor"), 1);
-    throw std::runtime_error("element creation failed");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_PALVEX_ERROR(readLabel("foreColor"), ErrorNumber::Overflow, "Overflow");
 }
 
 }  // namespace
