@@ -50,6 +50,34 @@ class SqliteStore : public ::testing::Test {
   const std::filesystem::path file_ = dir_ / "settings.sqlite";
 };
 
+TEST(DefaultStorePath, FollowsTheEnvironment) {
+  struct Case {
+    const char *store, *config, *home;  // PALVEX_STORE, XDG_CONFIG_HOME, HOME (nullptr: unset)
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"/data/mine.sqlite", "/cfg", "/home/ana", "/data/mine.sqlite"},
+      {"", "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
+      {nullptr, "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
+      {nullptr, "", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, nullptr, "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, "relative/cfg", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, nullptr, nullptr, nullptr},  // the account's home folder
+  };
+  for (const auto& c : cases) {
+    testing::ScopedEnv store("PALVEX_STORE", c.store), config("XDG_CONFIG_HOME", c.config), home("HOME", c.home);
+    const auto path = defaultStorePath();
+    SCOPED_TRACE(path);
+    if (c.expected) {
+      EXPECT_EQ(path, std::filesystem::path(c.expected));
+      continue;
+    }
+    EXPECT_TRUE(path.is_absolute());
+    EXPECT_EQ(path.filename(), "settings.sqlite");
+    EXPECT_EQ(path.parent_path().parent_path().filename(), ".config");
+  }
+}
+
 TEST_F(SqliteStore, CreatesPrivateFoldersAndFilesInWalMode) {
   const mode_t savedUmask = ::umask(0);  // only the modes we ask for keep the files private
   std::filesystem::create_directory(dir_ / "existing");
@@ -102,55 +130,40 @@ std::string randomBytes(std::size_t size) {
   return bytes;
 }
 
-// A store with enough data to span many pages.
-std::string storeWithData(const std::filesystem::path& file) {
-  auto store = openSqliteStore(file);
-  store->transaction([&] {
-    for (int i = 0; i < 300; ++i)
-      store->write("Orvane", "Palvex\\Tema " + std::to_string(i) + "\\LABEL", "foreColor", std::string(100, 'x'));
-  });
-  store.reset();
-  return fileBytes(file);
-}
-
 // Files that are not a usable store are refused with an error naming them and
 // are never written to: they may hold someone's data.
 TEST_F(SqliteStore, RefusesForeignOrDamagedFilesWithoutTouchingThem) {
-  const std::string whole = storeWithData(file_);
+  auto store = openSqliteStore(file_);
+  store->transaction([&] {
+    for (int i = 0; i < 300; ++i)  // enough to span many pages
+      store->write("Orvane", "Palvex\\Tema " + std::to_string(i) + "\\LABEL", "foreColor", std::string(100, 'x'));
+  });
+  store.reset();
+  const std::string whole = fileBytes(file_);
   ASSERT_GT(whole.size(), 16384u);
   std::string damaged = whole;
   damaged.replace(3 * 4096, 4096, randomBytes(4096));
-  struct Case {
-    const char* name;
-    std::function<void()> make;
-    const char* reason;
+  auto afterSql = [&](const std::string& bytes, const char* sql) {
+    writeFileBytes(file_, bytes);
+    runRawSql(file_, sql);
+    return fileBytes(file_);
   };
-  const Case cases[] = {
-      {"random bytes", [&] { writeFileBytes(file_, randomBytes(8192)); }, "not a database"},
-      {"cut in half", [&] { writeFileBytes(file_, whole.substr(0, whole.size() / 2)); }, ""},
-      {"cut to one page", [&] { writeFileBytes(file_, whole.substr(0, 4096)); }, ""},
-      {"cut inside the header", [&] { writeFileBytes(file_, whole.substr(0, 60)); }, ""},
-      {"damaged middle page", [&] { writeFileBytes(file_, damaged); }, ""},
-      {"another application's database",
-       [&] {
-         std::filesystem::remove(file_);
-         runRawSql(file_, "CREATE TABLE customers (id INTEGER PRIMARY KEY, name TEXT); INSERT INTO customers VALUES (1, 'Ana');");
-       },
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"random bytes", randomBytes(8192), "not a database"},
+      {"cut in half", whole.substr(0, whole.size() / 2), ""},
+      {"cut to one page", whole.substr(0, 4096), ""},
+      {"cut inside the header", whole.substr(0, 60), ""},
+      {"damaged middle page", damaged, ""},
+      {"another application's database", afterSql("", "CREATE TABLE customers (id INTEGER, name TEXT)"),
        "another application"},
-      {"a newer version",
-       [&] {
-         writeFileBytes(file_, whole);
-         runRawSql(file_, "PRAGMA user_version = 99");
-       },
-       "newer version"},
+      {"a newer version", afterSql(whole, "PRAGMA user_version = 99"), "newer version"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.make();
-    const std::string before = fileBytes(file_);
+  for (const auto& [name, bytes, reason] : cases) {
+    SCOPED_TRACE(name);
+    writeFileBytes(file_, bytes);
     EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, file_.string() + ": ");
-    EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, c.reason);
-    EXPECT_TRUE(fileBytes(file_) == before) << "the file was modified";
+    EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, reason);
+    EXPECT_TRUE(fileBytes(file_) == bytes) << "the file was modified";
   }
 }
 
