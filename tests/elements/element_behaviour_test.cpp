@@ -1,6 +1,6 @@
 // What the shared table cannot show: the grid's 16-bit border style, the
 // descriptor objects, the button's Enabled state, the label's form colour,
-// the shared BUTTON section, the factory and the shared accessors' reloads.
+// the factory and the shared accessors' reloads.
 
 #include <gtest/gtest.h>
 
@@ -103,20 +103,6 @@ TEST_F(ElementBehaviour, LabelTakesTheLastFormBackColourUnlessMarked) {
   auto marked = makeControl("Label", {"foreColor", "BackColor"}, "ThemeOverride");
   element->Aplicar(Variant(marked));
   EXPECT_TRUE(marked->writes().empty());
-}
-
-TEST_F(ElementBehaviour, ButtonAndTabStripShareTheirSectionWithoutSharingAKey) {
-  auto button = CCommandButton::create();
-  auto tabs = CTabStrip::create();
-  for (std::size_t i = 0; i < 6; ++i) button->setValue(i, slotColour(0, i));
-  for (std::size_t i = 0; i < 8; ++i) tabs->setValue(i, slotColour(3, i));
-  button->Update();
-  tabs->Update();
-  EXPECT_EQ(section("BUTTON").size(), 14u);
-  auto buttonAgain = CCommandButton::create();
-  auto tabsAgain = CTabStrip::create();
-  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(buttonAgain->value(i), slotColour(0, i));
-  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(tabsAgain->value(i), slotColour(3, i));
 }
 
 TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {
