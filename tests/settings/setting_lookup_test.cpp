@@ -146,9 +146,7 @@ TEST_F(SettingLookup, WritesDecimalTextUnderTheCurrentThemeNameUnchanged) {
   globales::state().currentThemeName = " Azul claro ";  // blanks are part of the name
   EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", 0), 0);
 
-  auto refusing = std::make_shared<testing::CountingStore>();
-  refusing->refuseWrites = true;
-  installSettingsStore(refusing);
+  installSettingsStore(std::make_shared<testing::RefusingStore>());
   EXPECT_PALVEX_ERROR(WriteElementSetting("LABEL", "foreColor", 1), ErrorNumber::Storage, "disk full");
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // Stand-ins for the settings tests: a utility component whose INI path the
-// test decides, and a store that counts what reaches it or refuses writes.
+// test decides, and a store that refuses writes.
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "palvex/error.h"
@@ -32,33 +31,17 @@ class FakeUtility final : public SharedUtility {
   std::function<std::string()> path_;
 };
 
-// Forwards to a memory store, counting calls; with `refuseWrites` every write fails.
-class CountingStore final : public SettingsStore {
+// A store whose every write fails, as a full disk makes it.
+class RefusingStore final : public SettingsStore {
  public:
-  std::optional<std::string> read(std::string_view a, std::string_view s, std::string_view k) override {
-    ++reads;
-    return inner_->read(a, s, k);
+  std::optional<std::string> read(std::string_view, std::string_view, std::string_view) override { return {}; }
+  void write(std::string_view, std::string_view, std::string_view, std::string_view) override {
+    throw Error(ErrorNumber::Storage, "disk full");
   }
-  void write(std::string_view a, std::string_view s, std::string_view k, std::string_view v) override {
-    if (refuseWrites) throw Error(ErrorNumber::Storage, "disk full");
-    inner_->write(a, s, k, v);
-  }
-  SettingPairs enumerate(std::string_view a, std::string_view s) override {
-    ++enumerations;
-    return inner_->enumerate(a, s);
-  }
-  std::uint64_t changeToken() override {
-    ++tokenChecks;
-    return inner_->changeToken();
-  }
-  void transaction(const std::function<void()>& body) override { inner_->transaction(body); }
-  std::string describe() const override { return "counting"; }
-
-  bool refuseWrites = false;
-  int reads = 0, enumerations = 0, tokenChecks = 0;
-
- private:
-  std::shared_ptr<SettingsStore> inner_ = makeMemoryStore();
+  SettingPairs enumerate(std::string_view, std::string_view) override { return {}; }
+  std::uint64_t changeToken() override { return 0; }
+  void transaction(const std::function<void()>& body) override { body(); }
+  std::string describe() const override { return "refusing"; }
 };
 
 }  // namespace palvex::testing
