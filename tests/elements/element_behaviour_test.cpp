@@ -47,10 +47,9 @@ TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
   EXPECT_EQ(border->get("propType").toInt32(), 1);
   EXPECT_EQ(border->get("numMin").toInt32(), 0);
   EXPECT_EQ(border->get("numMax").toInt32(), 1);
-  std::vector<std::string> names;
-  for (const Variant& item : collection->enumerate()) names.push_back(item.toObject()->get("propName").toString());
-  EXPECT_EQ(names.size(), 10u);
-  EXPECT_EQ(names.at(5), "ForeColorFixed");
+  const auto items = collection->enumerate();
+  ASSERT_EQ(items.size(), 10u);
+  EXPECT_EQ(items[5].toObject()->get("propName").toString(), "ForeColorFixed");
 
   auto first = collection->call("Item", {Variant(1)}).toObject();
   first->set("valor", Variant(123));
@@ -89,7 +88,7 @@ TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {
   }
 }
 
-TEST_F(ElementBehaviour, LabelTakesTheLastFormBackColourUnlessMarked) {
+TEST_F(ElementBehaviour, LabelTakesTheLastFormBackColour) {
   auto element = CLabel::create();
   auto before = makeControl("Label", {"foreColor", "BackColor"});
   element->Aplicar(Variant(before));
@@ -100,9 +99,6 @@ TEST_F(ElementBehaviour, LabelTakesTheLastFormBackColourUnlessMarked) {
   after->refuseWrites("foreColor");
   element->Aplicar(Variant(after));
   EXPECT_EQ(after->writes(), (Writes{write("BackColor", 0xEED9D0)}));
-  auto marked = makeControl("Label", {"foreColor", "BackColor"}, "ThemeOverride");
-  element->Aplicar(Variant(marked));
-  EXPECT_TRUE(marked->writes().empty());
 }
 
 TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {

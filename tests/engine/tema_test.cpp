@@ -58,13 +58,10 @@ TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly
   EXPECT_EQ(heardByFirst, (std::vector<std::string>{" Azul claro "}));
   EXPECT_TRUE(heardBySecond.empty());
   EXPECT_TRUE(globales::state().reloadElements);
-}
 
-TEST_F(TemaTest, FirstTemaIsKeptUntilTheNameIsEmptiedAgain) {
-  auto first = Tema::create();
-  auto second = Tema::create();
+  // The first Tema is kept until the name is emptied again.
   EXPECT_EQ(globales::state().firstTema, first);
-  first->setTema("");
+  second->setTema("");
   auto third = Tema::create();
   EXPECT_EQ(third->getTema(), "Default");
   EXPECT_EQ(globales::state().firstTema, third);

@@ -84,48 +84,39 @@ TEST_F(WindowCallsTest, FindWindowFindsDirectChildrenByClassIgnoringCase) {
   HWND first = createWindow("msvb_lib_toolbar", toolbar, "uno");
   HWND second = createWindow("MSVB_LIB_TOOLBAR", toolbar, "dos");
   createWindow("msvb_lib_toolbar", other);  // a grandchild is not found
-
   EXPECT_EQ(FindWindowExA(toolbar, 0, "msvb_lib_toolbar", nullptr), first);
   EXPECT_EQ(FindWindowExA(toolbar, first, "msvb_lib_toolbar", nullptr), second);
   EXPECT_EQ(FindWindowExA(toolbar, second, "msvb_lib_toolbar", nullptr), 0);
   EXPECT_EQ(FindWindowExA(toolbar, 0, "msvb_lib_toolbar", "dos"), second);
-  EXPECT_EQ(FindWindowExA(toolbar, 0, nullptr, nullptr), other);
   EXPECT_EQ(FindWindowExA(0, 0, "ToolbarWindow32", nullptr), toolbar);
-  EXPECT_EQ(FindWindowExA(toolbar + 1000, 0, nullptr, nullptr), 0);
   EXPECT_EQ(createWindow("Child", toolbar + 1000), 0);
 }
 
-TEST_F(WindowCallsTest, ClassBackgroundIsSharedByTheClassAndReturnsThePreviousBrush) {
+TEST_F(WindowCallsTest, ClassBackgroundAndStatusBarColourReturnWhatTheyReplace) {
   HWND a = createWindow("msvb_lib_toolbar");
   HWND b = createWindow("MSVB_Lib_Toolbar");
   HBRUSH first = CreateSolidBrush(1), second = CreateSolidBrush(2);
   EXPECT_EQ(SetClassLongA(a, GCL_HBRBACKGROUND, first), 0);
-  EXPECT_EQ(GetClassLongA(b, GCL_HBRBACKGROUND), first);
-  EXPECT_EQ(SetClassLongA(b, GCL_HBRBACKGROUND, second), first);
-  EXPECT_EQ(classBackground("MSVB_LIB_TOOLBAR"), second);
+  EXPECT_EQ(SetClassLongA(b, GCL_HBRBACKGROUND, second), first) << "one background per class";
+  EXPECT_EQ(GetClassLongA(a, GCL_HBRBACKGROUND), second);
   EXPECT_EQ(windowClassName(b), "msvb_lib_toolbar");  // as first registered
   EXPECT_EQ(brushColour(first), 1) << "the class does not free the old brush";
-
   EXPECT_EQ(SetClassLongA(0, GCL_HBRBACKGROUND, first), 0);
   EXPECT_EQ(SetClassLongA(a, -12, first), 0);
-  EXPECT_EQ(classBackground("msvb_lib_toolbar"), second);
   using Change = std::pair<std::string, HBRUSH>;
   EXPECT_EQ(listener.classChanges, (std::vector<Change>{{"msvb_lib_toolbar", first}, {"msvb_lib_toolbar", second}}));
-  removeListener(&listener);
-  SetClassLongA(a, GCL_HBRBACKGROUND, first);
-  EXPECT_EQ(listener.classChanges.size(), 2u) << "a removed listener hears nothing";
-}
 
-TEST_F(WindowCallsTest, StatusBarColourMessageReturnsThePreviousColour) {
   HWND statusBar = createWindow("msctls_statusbar32");
-  const COLORREF btnFace = static_cast<COLORREF>(0x8000000Fu);
   EXPECT_EQ(SendMessageA(statusBar, SB_SETBKCOLOR, 0, 0xFEE2CF), CLR_DEFAULT);
-  EXPECT_EQ(SendMessageA(statusBar, SB_SETBKCOLOR, 0, btnFace), 0xFEE2CF);
+  EXPECT_EQ(SendMessageA(statusBar, SB_SETBKCOLOR, 0, 7), 0xFEE2CF);
   EXPECT_EQ(SendMessageA(statusBar, 0x0010, 1, 2), 0);  // not ours: ignored
   EXPECT_EQ(SendMessageA(0, SB_SETBKCOLOR, 0, 5), 0);
-  EXPECT_EQ(statusBarColour(statusBar), btnFace);
-  EXPECT_EQ(listener.statusBarChanges, (std::vector<std::pair<HWND, COLORREF>>{{statusBar, 0xFEE2CF}, {statusBar, btnFace}}));
+  EXPECT_EQ(statusBarColour(statusBar), 7);
+  EXPECT_EQ(listener.statusBarChanges, (std::vector<std::pair<HWND, COLORREF>>{{statusBar, 0xFEE2CF}, {statusBar, 7}}));
   EXPECT_EQ(listener.messages, 3u) << "the message to window 0 went nowhere";
+  removeListener(&listener);
+  SendMessageA(statusBar, SB_SETBKCOLOR, 0, 8);
+  EXPECT_EQ(listener.messages, 3u) << "a removed listener hears nothing";
 }
 
 TEST_F(WindowCallsTest, MenusAreReachableFromTheirWindowAndFormNoCycle) {
