@@ -51,6 +51,7 @@ TEST_F(DispatchTest, TypeNameAndControlClassChooseTheElementCaseExactly) {
   const Case cases[] = {
       {"Label", nullptr, label},
       {"OptionButton", nullptr, label},
+      {"Label", nullptr, {write("BackColor", 0)}, "", "foreColor"},  // the form colour is written regardless
       {"CheckBox", nullptr, label, "THEMEOVERRIDE"},  // the standard check box takes no marker
       {"MSFlexGrid", nullptr, {write("BackColor", stored(Slot::Grid, 0)), write("foreColor", stored(Slot::Grid, 4))}},
       {"boxedLabel", nullptr, boxed},

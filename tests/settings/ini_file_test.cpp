@@ -5,14 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "palvex/shared_utility.h"
-#include "settings/settings_fakes.h"
 #include "support/test_env.h"
 
 namespace palvex::profile {
@@ -122,26 +120,15 @@ TEST_F(DefaultIniPath, ExplicitThenUserThenFirstExistingSystemFileThenTheUserPat
   EXPECT_EQ(iniPath(), touch("etc2/orvane/Orvane.ini"));
   EXPECT_EQ(iniPath(), touch("etc1/orvane/Orvane.ini"));
   EXPECT_EQ(iniPath(), touch("home/orvane/Orvane.ini"));
-  ScopedEnv explicitIni("PALVEX_INI", "/nowhere/custom.ini");
-  EXPECT_EQ(iniPath(), "/nowhere/custom.ini") << "even when missing";
-}
-
-TEST_F(DefaultIniPath, RelativeOrEmptyConfigHomeFallsBackToHome) {
-  ScopedEnv home("HOME", (dir_ / "user").c_str());
-  for (const char* value : {"", "relative/config"}) {
+  {
+    ScopedEnv explicitIni("PALVEX_INI", "/nowhere/custom.ini");
+    EXPECT_EQ(iniPath(), "/nowhere/custom.ini") << "even when missing";
+  }
+  ScopedEnv home("HOME", (dir_ / "user").c_str()), noDirs("XDG_CONFIG_DIRS", (dir_ / "none").c_str());
+  for (const char* value : {"", "relative/config"}) {  // not a usable base: HOME decides
     ScopedEnv xdg("XDG_CONFIG_HOME", value);
     EXPECT_EQ(iniPath(), (dir_ / "user/.config/orvane/Orvane.ini").string()) << value;
   }
-}
-
-TEST(SharedUtilityInstance, InstalledOneIsUsedUntilDefaultRestored) {
-  auto fake = std::make_shared<testing::FakeUtility>([] { return std::string("/x.ini"); });
-  auto previous = installSharedUtility(fake);
-  EXPECT_EQ(&sharedUtility(), fake.get());
-  EXPECT_EQ(installSharedUtility(nullptr), fake);
-  EXPECT_NE(&sharedUtility(), fake.get());
-  EXPECT_EQ(&sharedUtility(), &sharedUtility()) << "the default is created once";
-  installSharedUtility(previous);
 }
 
 }  // namespace
