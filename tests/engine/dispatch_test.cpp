@@ -75,9 +75,7 @@ TEST_F(DispatchTest, TypeNameAndControlClassChooseTheElementCaseExactly) {
       {"MSFlexGrid", "GRID", {}},
       {"label", nullptr, {}},
       {"frame", nullptr, {}},
-      {"Frame", nullptr, {}},
       {"checkbox", nullptr, {}},
-      {"TextBox", nullptr, {}},
   };
   for (const Case& c : cases) {
     auto bag = control(c.type, c.tag);
