@@ -1,6 +1,7 @@
 // The SQLite store's own promises: private files in WAL mode, what other
 // connections and processes see, and files it must refuse without touching.
 
+#include <pwd.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -50,30 +51,20 @@ class SqliteStore : public ::testing::Test {
 };
 
 TEST(DefaultStorePath, FollowsTheEnvironment) {
-  struct Case {
-    const char *store, *config, *home;  // PALVEX_STORE, XDG_CONFIG_HOME, HOME (nullptr: unset)
-    const char* expected;
-  };
-  const Case cases[] = {
+  const std::string account = ::getpwuid(::getuid())->pw_dir;  // where a process without HOME lives
+  const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
+      // PALVEX_STORE, XDG_CONFIG_HOME, HOME (nullptr: unset), expected
       {"/data/mine.sqlite", "/cfg", "/home/ana", "/data/mine.sqlite"},
       {"", "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
       {nullptr, "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
       {nullptr, "", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
       {nullptr, nullptr, "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
       {nullptr, "relative/cfg", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
-      {nullptr, nullptr, nullptr, nullptr},  // the account's home folder
+      {nullptr, nullptr, nullptr, account + "/.config/orvane/settings.sqlite"},
   };
-  for (const auto& c : cases) {
-    testing::ScopedEnv store("PALVEX_STORE", c.store), config("XDG_CONFIG_HOME", c.config), home("HOME", c.home);
-    const auto path = defaultStorePath();
-    SCOPED_TRACE(path);
-    if (c.expected) {
-      EXPECT_EQ(path, std::filesystem::path(c.expected));
-      continue;
-    }
-    EXPECT_TRUE(path.is_absolute());
-    EXPECT_EQ(path.filename(), "settings.sqlite");
-    EXPECT_EQ(path.parent_path().parent_path().filename(), ".config");
+  for (const auto& [store, config, home, expected] : cases) {
+    testing::ScopedEnv storeEnv("PALVEX_STORE", store), configEnv("XDG_CONFIG_HOME", config), homeEnv("HOME", home);
+    EXPECT_EQ(defaultStorePath(), std::filesystem::path(expected)) << (config ? config : "(unset)");
   }
 }
 
