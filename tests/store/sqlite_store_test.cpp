@@ -163,17 +163,17 @@ TEST_F(SqliteStore, RefusesForeignOrDamagedFilesWithoutTouchingThem) {
 TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) {
   int gate[2];
   ASSERT_EQ(::pipe(gate), 0);
-  // Each child opens its own connection once the parent opens the gate; its
-  // exit status says whether it threw.
+  // Each child opens its own connection, then waits for the parent to open
+  // the gate so that their writes overlap; its exit status says whether it threw.
   auto child = [&](const std::string& name) {
     const pid_t pid = ::fork();
     if (pid != 0) return pid;
     int status = 0;
     try {
+      auto store = openSqliteStore(file_);  // both create the fresh file at once
       ::close(gate[1]);
       for (char byte; ::read(gate[0], &byte, 1) > 0;) {
       }
-      auto store = openSqliteStore(file_);
       for (int i = 0; i < 50; ++i) {
         store->write("Orvane", "Palvex\\Default\\GRID", name + std::to_string(i), std::to_string(i));
         store->transaction([&] {
