@@ -73,6 +73,7 @@ TEST_F(WindowElementsTest, StatusBarGetsOneColourMessagePerApplicationWhateverIt
   EXPECT_EQ(statusBarColour(window), -2147483633);
 
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("StatusBar", {}))), ErrorNumber::NoSuchMember, "hwnd");
+  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(Nothing{})), ErrorNumber::ObjectNotSet, "");
 }
 
 TEST_F(WindowElementsTest, ShapeHonoursTheMarkerAndLetsFailuresThrough) {
@@ -84,6 +85,7 @@ TEST_F(WindowElementsTest, ShapeHonoursTheMarkerAndLetsFailuresThrough) {
   element->Aplicar(Variant(marked));
   EXPECT_TRUE(marked->writes().empty());
 
+  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(Nothing{})), ErrorNumber::ObjectNotSet, "");
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Shape", {}))), ErrorNumber::NoSuchMember, "borderColor");
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Shape", {"borderColor"}, nullptr))),
                       ErrorNumber::NoSuchMember, "Tag");
