@@ -3,18 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "element_test_support.h"
+#include "support/element_env.h"
 
 namespace palvex {
 namespace {
 
-using testing::ElementTest;
 using testing::makeControl;
 using testing::slotColour;
-using testing::Writes;
 using namespace win32;
 
-class FormElementTest : public ElementTest {
+class FormElementTest : public testing::ElementTest {
  protected:
   FormElementTest() {
     element->setBackColor(backColor);
@@ -30,15 +28,11 @@ class FormElementTest : public ElementTest {
     appendSubMenu(bar, file);
     appendSubMenu(file, nested);
     attachMenu(window, bar);
+    auto collection = PropertyBag::make("Object");
+    collection->setItems(std::move(controls));
     auto form = makeControl("frmPedidos", {"BackColor"}, tag);
-    form->setForm().declare("hWnd", Variant(window)).declare("Controls", Variant(collection(std::move(controls))));
+    form->setForm().declare("hWnd", Variant(window)).declare("Controls", Variant(collection));
     return form;
-  }
-
-  static std::shared_ptr<PropertyBag> collection(std::vector<Variant> items) {
-    auto controls = PropertyBag::make("Object");
-    controls->setItems(std::move(items));
-    return controls;
   }
 
   static HBRUSH menuBrush(HMENU menu) {
@@ -48,44 +42,13 @@ class FormElementTest : public ElementTest {
     return info.hbrBack;
   }
 
-  const std::int32_t backColor = slotColour(8, 0);
-  const std::int32_t menuColor = slotColour(8, 1);
+  const std::int32_t backColor = slotColour(8, 0), menuColor = slotColour(8, 1);
   std::shared_ptr<CForm> element = CForm::create();
   HWND window = 0;
   HMENU bar = 0, nested = 0;
 };
 
-TEST_F(FormElementTest, FormTakesBackColourAndCacheEvenWhenItRefuses) {
-  auto form = makeForm({});
-  element->Aplicar(Variant(form));
-  EXPECT_EQ(form->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(globales::state().formBackColorCache, backColor);
-
-  auto stubborn = makeForm({});
-  stubborn->refuseWrites("BackColor");
-  element->setBackColor(0xEED9D0);
-  element->Aplicar(Variant(stubborn));
-  EXPECT_EQ(globales::state().formBackColorCache, 0xEED9D0);
-}
-
-TEST_F(FormElementTest, MenuBarAndEverySubmenuTakeTheMenuColour) {
-  auto form = makeForm({});
-  element->Aplicar(Variant(form));
-  const HBRUSH brush = menuBrush(bar);
-  EXPECT_EQ(brushColour(brush), menuColor);
-  EXPECT_EQ(menuBrush(nested), brush);
-}
-
-TEST_F(FormElementTest, OverrideMarkerOnTheFormChangesNothing) {
-  auto frame = makeControl("Frame", {"BackColor"});
-  auto form = makeForm({Variant(frame)}, "THEMEOVERRIDE");
-  element->Aplicar(Variant(form));
-  EXPECT_EQ(form->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(brushColour(menuBrush(bar)), menuColor);
-  EXPECT_EQ(frame->value("BackColor"), Variant(backColor));
-}
-
-TEST_F(FormElementTest, FramesTakeTheBackColourUnlessMarked) {
+TEST_F(FormElementTest, FormFramesAndMenusTakeTheirColoursAndOtherControlsGoToTheDispatch) {
   auto plain = makeControl("Frame", {"BackColor"});
   auto marked = makeControl("Frame", {"BackColor"}, "grupo ThemeOverride");
   auto untagged = makeControl("Frame", {"BackColor"}, nullptr);
@@ -94,81 +57,61 @@ TEST_F(FormElementTest, FramesTakeTheBackColourUnlessMarked) {
   auto lowerCase = makeControl("frame", {"BackColor"});
   auto probe = makeControl("PaletteProbe", {"BackColor", "foreColor"});
   auto form = makeForm({Variant(plain), Variant(marked), Variant(untagged), Variant(unreadable), Variant(lowerCase),
-                        Variant(probe)});
-  element->Aplicar(Variant(form));
+                        Variant(probe)},
+                       "THEMEOVERRIDE");  // the form itself takes no marker
+  for (int i = 0; i < 10000; ++i) element->Aplicar(Variant(form));
 
-  const Writes coloured{{"BackColor", Variant(backColor)}};
-  EXPECT_EQ(plain->writes(), coloured);
+  EXPECT_EQ(form->value("BackColor"), Variant(backColor));
+  EXPECT_EQ(globales::state().formBackColorCache, backColor);
+  EXPECT_EQ(brushColour(menuBrush(bar)), menuColor);
+  EXPECT_EQ(menuBrush(nested), menuBrush(bar));
+  EXPECT_EQ(brushCounts().live, 1u) << "each run releases the menu brush it replaces";
+  for (const auto& frame : {plain, untagged, unreadable}) EXPECT_EQ(frame->value("BackColor"), Variant(backColor));
   EXPECT_TRUE(marked->writes().empty());
-  EXPECT_EQ(untagged->writes(), coloured);
-  EXPECT_EQ(unreadable->writes(), coloured);
   // Not frames: handed to the dispatch, never coloured here.
   EXPECT_TRUE(lowerCase->writes().empty());
   EXPECT_TRUE(probe->writes().empty());
 }
 
-TEST_F(FormElementTest, AFailingControlDoesNotEndTheWalk) {
+TEST_F(FormElementTest, NothingStopsTheWalkOrEscapes) {
   auto refusing = makeControl("Frame", {"BackColor"});
   refusing->refuseWrites("BackColor");
   auto last = makeControl("Frame", {"BackColor"});
   auto form = makeForm({Variant(Nothing{}), Variant(42), Variant(refusing), Variant(last)});
+  form->refuseWrites("BackColor");
+  element->setBackColor(0xEED9D0);
   globales::state().firstTema.reset();  // no Tema to hand the others to
   EXPECT_NO_THROW(element->Aplicar(Variant(form)));
-  EXPECT_EQ(last->value("BackColor"), Variant(backColor));
+  EXPECT_EQ(globales::state().formBackColorCache, 0xEED9D0) << "even when the form refuses the colour";
+  EXPECT_EQ(last->value("BackColor"), Variant(0xEED9D0));
+
+  auto noControls = makeForm({});
+  noControls->failOnRead("Controls");
+  EXPECT_NO_THROW(element->Aplicar(Variant(noControls)));
+  auto hostile = makeControl("frmRoto", {"BackColor"});
+  hostile->refuseWrites("BackColor").failOnRead("Controls").failOnRead("hWnd").setForm();
+  for (const Variant& f : {Variant(hostile), Variant(), Variant(Nothing{})}) EXPECT_NO_THROW(element->Aplicar(f));
+  EXPECT_EQ(brushCounts().live, 2u) << "one per menu bar, none leaked by the hostile form";
 }
 
-TEST_F(FormElementTest, NoControlsCollectionMeansNoWalk) {
-  auto form = makeForm({});
-  form->failOnRead("Controls");
-  EXPECT_NO_THROW(element->Aplicar(Variant(form)));
-  auto bare = makeControl("frmVacio", {"BackColor"});
-  bare->setForm();
-  EXPECT_NO_THROW(element->Aplicar(Variant(bare)));
-  EXPECT_EQ(bare->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(brushCounts().live, 1u);  // only the menu brush of the first form
-}
-
-TEST_F(FormElementTest, ContainerThatIsNoFormGetsNoMenuCall) {
+TEST_F(FormElementTest, OnlyAFormWithAMenuBarGetsAMenuBrush) {
   auto frame = makeControl("Frame", {"BackColor"});
   auto container = makeForm({Variant(frame)});
   container->setForm(false);
   element->Aplicar(Variant(container));
   EXPECT_EQ(container->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(frame->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(menuBrush(bar), 0);
-  EXPECT_EQ(brushCounts().live, 0u);
-}
-
-TEST_F(FormElementTest, FormWithoutMenuBarOrWindowIsStillWalked) {
-  auto frame = makeControl("Frame", {"BackColor"});
-  auto form = makeForm({Variant(frame)});
-  attachMenu(window, 0);
-  element->Aplicar(Variant(form));
-  EXPECT_EQ(frame->value("BackColor"), Variant(backColor));
-
-  auto windowless = makeControl("frmSinVentana", {"BackColor"});
-  windowless->setForm().declare("Controls", Variant(collection({Variant(frame)})));
-  frame->clearWrites();
-  EXPECT_NO_THROW(element->Aplicar(Variant(windowless)));
   EXPECT_EQ(frame->writes().size(), 1u);
+  EXPECT_EQ(menuBrush(bar), 0);
+
+  auto menuless = makeForm({Variant(frame)});
+  attachMenu(window, 0);
+  auto windowless = makeControl("frmSinVentana", {"BackColor"});
+  windowless->setForm().declare("Controls", menuless->value("Controls"));
+  element->Aplicar(Variant(menuless));
+  element->Aplicar(Variant(windowless));
+  EXPECT_EQ(frame->writes().size(), 3u);
+  EXPECT_EQ(windowless->value("BackColor"), Variant(backColor));
   EXPECT_EQ(brushCounts().live, 0u);  // no menu took a brush, none was kept
-}
-
-TEST_F(FormElementTest, TenThousandConfigurationsLeaveOneMenuBrush) {
-  auto form = makeForm({});
-  for (int i = 0; i < 10000; ++i) element->Aplicar(Variant(form));
-  const BrushCounts counts = brushCounts();
-  EXPECT_EQ(counts.live, 1u);
-  EXPECT_EQ(counts.menuBackgrounds, 1u);
-}
-
-TEST_F(FormElementTest, FormElementNeverThrows) {
-  EXPECT_NO_THROW(element->Aplicar(Variant(Nothing{})));
-  EXPECT_NO_THROW(element->Aplicar(Variant()));
-  auto failing = makeControl("frmRoto", {"BackColor"});
-  failing->refuseWrites("BackColor").failOnRead("Controls").failOnRead("hWnd").setForm();
-  EXPECT_NO_THROW(element->Aplicar(Variant(failing)));
-  EXPECT_EQ(brushCounts().live, 0u);
 }
 
 }  // namespace

@@ -7,54 +7,33 @@
 namespace palvex {
 namespace {
 
-using testing::EngineTest;
-
-class TemaTest : public EngineTest {
+class TemaTest : public testing::EngineTest {
  protected:
-  void addTheme(const std::string& key, const std::string& name) {
-    store().write(kAppName, kCatalogueSection, key, name);
-  }
+  void addTheme(const std::string& key, const std::string& name) { store().write(kAppName, kCatalogueSection, key, name); }
 };
 
-TEST_F(TemaTest, FreshStoreHasAnEmptyCatalogue) {
+TEST_F(TemaTest, CatalogueKeepsStoreOrderAndMatchesNamesIgnoringCaseOfEveryLetter) {
   auto tema = Tema::create();
   EXPECT_TRUE(tema->listaPalvex().empty());
   EXPECT_EQ(tema->indiceTema("Default"), -1);
   EXPECT_EQ(tema->maxIndiceTema(), -1);
   EXPECT_EQ(tema->getTema(), "Default");
-}
 
-TEST_F(TemaTest, CatalogueLookupsIgnoreCaseButNotBlanks) {
+  addTheme("5", "Pestaña café");
   addTheme("0", "Default");
-  addTheme("1", "Oscuro");
-  auto tema = Tema::create();
-  EXPECT_EQ(tema->listaPalvex(), (std::vector<std::string>{"Default", "Oscuro"}));
-  EXPECT_EQ(tema->indiceTema("oscuro"), 1);
-  EXPECT_EQ(tema->indiceTema(" Oscuro"), -1);
-  EXPECT_EQ(tema->maxIndiceTema(), 1);
-}
-
-TEST_F(TemaTest, CatalogueComparisonUpperCasesEveryLetter) {
-  addTheme("0", "Pestaña café");
-  EXPECT_EQ(Tema::create()->indiceTema("PESTAÑA CAFÉ"), 0);
-}
-
-TEST_F(TemaTest, ListKeepsStoreOrderAndMaxTakesTheHighestKey) {
-  addTheme("5", "Cinco");
-  addTheme("0", "Cero");
-  auto tema = Tema::create();
-  EXPECT_EQ(tema->listaPalvex(), (std::vector<std::string>{"Cinco", "Cero"}));
+  addTheme("3", "Igual");
+  addTheme("2", "Igual");
+  EXPECT_EQ(tema->listaPalvex(), (std::vector<std::string>{"Pestaña café", "Default", "Igual", "Igual"}));
+  EXPECT_EQ(tema->indiceTema("PESTAÑA CAFÉ"), 5);
+  EXPECT_EQ(tema->indiceTema(" Default"), -1);
+  EXPECT_EQ(tema->indiceTema("igual"), 3) << "the first in store order";
   EXPECT_EQ(tema->maxIndiceTema(), 5);
 }
 
-TEST_F(TemaTest, DuplicateNamesResolveToTheFirstInStoreOrder) {
-  addTheme("3", "Igual");
-  addTheme("2", "Igual");
-  EXPECT_EQ(Tema::create()->indiceTema("igual"), 3);
-}
-
-TEST_F(TemaTest, CatalogueKeysThatAreNotSmallNumbersFail) {
+TEST_F(TemaTest, CatalogueKeysAreSixteenBitNumbersRoundedHalfToEven) {
   auto tema = Tema::create();
+  addTheme("2.5", "Medio");
+  EXPECT_EQ(tema->indiceTema("Medio"), 2);
   addTheme("x", "Raro");
   EXPECT_PALVEX_ERROR(tema->maxIndiceTema(), ErrorNumber::TypeMismatch, "x");
   EXPECT_PALVEX_ERROR(tema->indiceTema("raro"), ErrorNumber::TypeMismatch, "x");
@@ -63,53 +42,32 @@ TEST_F(TemaTest, CatalogueKeysThatAreNotSmallNumbersFail) {
   EXPECT_PALVEX_ERROR(tema->indiceTema("Grande"), ErrorNumber::Overflow, "Integer");
 }
 
-TEST_F(TemaTest, FractionalKeysRoundHalfToEven) {
-  addTheme("2.5", "Medio");
-  EXPECT_EQ(Tema::create()->indiceTema("Medio"), 2);
-}
-
-TEST_F(TemaTest, SelectionIsSharedAndRaisedOnlyToThatObjectsClients) {
+TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly) {
   auto first = Tema::create();
   auto second = Tema::create();
   std::vector<std::string> heardByFirst, heardBySecond;
-  first->connectNuevoTema([&](Variant& name) { heardByFirst.push_back(name.toString()); });
+  Tema::Connection id = first->connectNuevoTema([&](Variant& name) {
+    heardByFirst.push_back(name.toString());
+    EXPECT_EQ(second->getTema(), name.toString());  // stored before the event, unchanged
+    first->disconnectNuevoTema(id);
+  });
   second->connectNuevoTema([&](Variant& name) { heardBySecond.push_back(name.toString()); });
 
-  first->setTema("Oscuro");
-  EXPECT_EQ(second->getTema(), "Oscuro");
-  EXPECT_EQ(heardByFirst, (std::vector<std::string>{"Oscuro"}));
+  first->setTema(" Azul claro ");
+  first->setTema("Otro");
+  EXPECT_EQ(heardByFirst, (std::vector<std::string>{" Azul claro "}));
   EXPECT_TRUE(heardBySecond.empty());
   EXPECT_TRUE(globales::state().reloadElements);
-}
 
-TEST_F(TemaTest, HandlersRunBeforeSetTemaReturnsAndCanDisconnect) {
-  auto tema = Tema::create();
-  int calls = 0;
-  Tema::Connection id = 0;
-  id = tema->connectNuevoTema([&](Variant&) {
-    ++calls;
-    EXPECT_EQ(tema->getTema(), " Azul claro ");  // the name is stored before the event, unchanged
-    tema->disconnectNuevoTema(id);
-  });
-  tema->setTema(" Azul claro ");
-  tema->setTema("Otro");
-  EXPECT_EQ(calls, 1);
-}
-
-TEST_F(TemaTest, FirstTemaIsKeptUntilTheNameIsEmptiedAgain) {
-  auto first = Tema::create();
-  auto second = Tema::create();
+  // The first Tema is kept until the name is emptied again.
   EXPECT_EQ(globales::state().firstTema, first);
-  EXPECT_EQ(first->getTema(), "Default");
-
-  first->setTema("");
+  second->setTema("");
   auto third = Tema::create();
   EXPECT_EQ(third->getTema(), "Default");
   EXPECT_EQ(globales::state().firstTema, third);
-  EXPECT_NE(globales::state().firstTema, second);
 }
 
-TEST_F(TemaTest, ReachableByNameToo) {
+TEST_F(TemaTest, ReachableByNameAndEditarTemaNeedsADesigner) {
   addTheme("0", "Default");
   auto tema = Tema::create();
   tema->call("SETTEMA", {Variant("Oscuro")});
@@ -117,10 +75,7 @@ TEST_F(TemaTest, ReachableByNameToo) {
   EXPECT_EQ(tema->call("indiceTema", {Variant("default")}), Variant(std::int16_t{0}));
   EXPECT_EQ(tema->call("listaPalvex").toObject()->enumerate().size(), 1u);
   EXPECT_PALVEX_ERROR(tema->call("noExiste"), ErrorNumber::NoSuchMember, "Tema.noExiste");
-}
 
-TEST_F(TemaTest, EditarTemaWithoutAToolkitFailsClearly) {
-  auto tema = Tema::create();
   EXPECT_PALVEX_ERROR(tema->editarTema(), ErrorNumber::InvalidCall, "designer");
   int opened = 0;
   installDesigner([&] { ++opened; });

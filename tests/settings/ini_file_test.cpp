@@ -1,122 +1,78 @@
+// The INI override file: where it is looked for, and what the profile API
+// finds in it.
+
 #include "profile/ini_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "palvex/shared_utility.h"
 #include "support/test_env.h"
 
 namespace palvex::profile {
 namespace {
 
-struct LookupCase {
-  const char* name;
-  std::string content;
-  const char* section;
-  const char* key;
-  std::optional<std::string> expected;  // nullopt: section or key missing
-};
-
-void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
-
-class IniLookup : public ::testing::TestWithParam<LookupCase> {};
-
-TEST_P(IniLookup, FindsWhatTheProfileApiWould) {
-  const LookupCase& c = GetParam();
-  const IniFile file = IniFile::parse(c.content);
-  auto found = file.find(c.section, c.key);
-  if (!c.expected) {
-    EXPECT_FALSE(found) << "got \"" << *found << "\"";
-    return;
-  }
-  ASSERT_TRUE(found);
-  EXPECT_EQ(*found, *c.expected);
+TEST(IniFile, FindsWhatTheProfileApiWould) {
+  struct Case {
+    const char* name;
+    std::string content;
+    const char *section, *key;
+    std::optional<std::string> expected;  // nullopt: section or key missing
+  };
+  const Case cases[] = {
+      {"case-blind names, value as written", "[Palvex\\Default\\LABEL]\nForeColor=MiXeD\n", "palvex\\default\\label",
+       "FORECOLOR", "MiXeD"},
+      {"case-blind for every letter", "[AZUL ÑANDÚ]\nCLAVÉ=1\n", "azul ñandú", "clavé", "1"},
+      {"accents still matter", "[s]\nclave=1\n", "s", "clavé", std::nullopt},
+      {"spaces around arguments ignored", "[s]\nk=v\n", "  s ", " k  ", "v"},
+      {"tabs in arguments count", "[s]\nk=v\n", "s", "\tk", std::nullopt},
+      {"blanks around key and value", "[s]\n \t\vk \t= \v v w \t\n", "s", "k", "v w"},
+      {"blanks inside header brackets", "  [ \tcolours \v]\nk=v\n", "colours", "k", "v"},
+      {"split at the first equals", "[s]\nk = a=b=c\n", "s", "k", "a=b=c"},
+      {"empty value is a key", "[s]\nk=\n", "s", "k", ""},
+      {"line without equals is no key", "[s]\nk\n", "s", "k", std::nullopt},
+      {"double quotes removed", "[s]\nk = \" x\"\n", "s", "k", " x"},
+      {"single quotes removed", "[s]\nk='y '\n", "s", "k", "y "},
+      {"only the outer pair", "[s]\nk=\"\"a\"\"\n", "s", "k", "\"a\""},
+      {"mismatched quotes kept", "[s]\nk=\"a'\n", "s", "k", "\"a'"},
+      {"lone quote kept", "[s]\nk=\"\n", "s", "k", "\""},
+      {"quotes in key names kept", "[s]\n\"k\"=v\n", "s", "k", std::nullopt},
+      {"semicolon line is a comment", "[s]\n  ;k=v\n", "s", ";k", std::nullopt},
+      {"hash is no comment", "[s]\n#k=v\n", "s", "#k", "v"},
+      {"no inline comments", "[s]\na=diet ;x\n", "s", "a", "diet ;x"},
+      {"first duplicate key wins", "[s]\nk=1\nK=2\n", "s", "k", "1"},
+      {"first duplicate section wins", "[s]\na=1\n[t]\n[S]\na=2\nb=3\n", "s", "a", "1"},
+      {"repeated section is not searched", "[s]\na=1\n[S]\nb=3\n", "s", "b", std::nullopt},
+      {"lines before the first header unreachable", "k=v\n[s]\n", "", "k", std::nullopt},
+      {"header ends at the first bracket", "[s]junk]\nk=v\n", "s", "k", "v"},
+      {"header without bracket", "[open section\nk=v\n", "open section", "k", "v"},
+      {"blank lines do not end a section", "[s]\n\n\n  \nk=v\n", "s", "k", "v"},
+      {"a section runs to the next header", "[s]\n[t]\nk=v\n", "s", "k", std::nullopt},
+      {"lone CR line ends", "[s]\rk=v\rj=w", "s", "j", "w"},
+      {"mixed line ends", "[s]\r\na=1\rb=2\nc=3", "s", "b", "2"},
+      {"missing section", "[s]\nk=v\n", "t", "k", std::nullopt},
+      // Encodings: UTF-8 (BOM skipped), else Windows-1252; UTF-16LE with its BOM.
+      {"utf8", "[é]\nk=ñ€\n", "É", "k", "ñ€"},
+      {"utf8 with BOM", "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "v"},
+      {"windows-1252", "[\xE9]\nk=\xF1\x80\x81\n", "é", "k", "ñ€\xC2\x81"},
+      {"utf16le", std::string("\xFF\xFE[\0\xE9\0]\0\r\0\n\0k\0=\0\xF1\0\xAC\x20\x34\xD8\x1E\xDD", 24), "é", "k", "ñ€𝄞"},
+      {"utf16le lone surrogate", std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8", 16), "s", "k", "\xEF\xBF\xBD"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IniFile::parse(c.content).find(c.section, c.key), c.expected) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MatchingRules, IniLookup,
-    ::testing::Values(
-        LookupCase{"plain", "[s]\nk=v\n", "s", "k", "v"},
-        LookupCase{"sectionAndKeyIgnoreCase", "[Palvex\\Default\\LABEL]\nForeColor=1\n", "palvex\\default\\label",
-                   "FORECOLOR", "1"},
-        LookupCase{"caseBlindForEveryLetter", "[AZUL ÑANDÚ]\nCLAVÉ=1\n", "azul ñandú", "clavé", "1"},
-        LookupCase{"accentsStillMatter", "[s]\nclave=1\n", "s", "clavé", std::nullopt},
-        LookupCase{"valueKeepsItsCase", "[s]\nk=MiXeD\n", "S", "K", "MiXeD"},
-        LookupCase{"spacesAroundArgumentsIgnored", "[s]\nk=v\n", "  s ", " k  ", "v"},
-        LookupCase{"tabsInArgumentsCount", "[s]\nk=v\n", "s", "\tk", std::nullopt},
-        LookupCase{"blanksAroundKeyAndValue", "[s]\n \t\vk \t= \v v w \t\n", "s", "k", "v w"},
-        LookupCase{"blanksInsideHeaderBrackets", "  [ \tcolours \v]\nk=v\n", "colours", "k", "v"},
-        LookupCase{"splitsAtFirstEquals", "[s]\nk = a=b=c\n", "s", "k", "a=b=c"},
-        LookupCase{"emptyValueIsAKey", "[s]\nk=\n", "s", "k", ""},
-        LookupCase{"lineWithoutEqualsIsNoKey", "[s]\nk\n", "s", "k", std::nullopt},
-        LookupCase{"doubleQuotesRemoved", "[s]\nk = \" x\"\n", "s", "k", " x"},
-        LookupCase{"singleQuotesRemoved", "[s]\nk='y '\n", "s", "k", "y "},
-        LookupCase{"onlyTheOuterPair", "[s]\nk=\"\"a\"\"\n", "s", "k", "\"a\""},
-        LookupCase{"mismatchedQuotesKept", "[s]\nk=\"a'\n", "s", "k", "\"a'"},
-        LookupCase{"loneQuoteKept", "[s]\nk=\"\n", "s", "k", "\""},
-        LookupCase{"quotesInKeyNamesKept", "[s]\n\"k\"=v\n", "s", "k", std::nullopt},
-        LookupCase{"semicolonLineIsComment", "[s]\n  ;k=v\n", "s", ";k", std::nullopt},
-        LookupCase{"hashIsNotComment", "[s]\n#k=v\n", "s", "#k", "v"},
-        LookupCase{"noInlineComments", "[s]\na=diet ;x\n", "s", "a", "diet ;x"},
-        LookupCase{"firstDuplicateKeyWins", "[s]\nk=1\nK=2\n", "s", "k", "1"},
-        LookupCase{"firstDuplicateSectionWins", "[s]\na=1\n[t]\n[S]\na=2\nb=3\n", "s", "a", "1"},
-        LookupCase{"repeatedSectionIsNotSearched", "[s]\na=1\n[S]\nb=3\n", "s", "b", std::nullopt},
-        LookupCase{"linesBeforeFirstHeaderUnreachable", "k=v\n[s]\n", "", "k", std::nullopt},
-        LookupCase{"headerEndsAtFirstBracket", "[s]junk]\nk=v\n", "s", "k", "v"},
-        LookupCase{"headerWithoutBracket", "[open section\nk=v\n", "open section", "k", "v"},
-        LookupCase{"blankLinesDoNotEndSection", "[s]\n\n\n  \nk=v\n", "s", "k", "v"},
-        LookupCase{"sectionRunsToNextHeader", "[s]\n[t]\nk=v\n", "s", "k", std::nullopt},
-        LookupCase{"crlfLineEnds", "[s]\r\nk=v\r\nj=w\r\n", "s", "k", "v"},
-        LookupCase{"loneCrLineEnds", "[s]\rk=v\rj=w", "s", "j", "w"},
-        LookupCase{"mixedLineEnds", "[s]\r\na=1\rb=2\nc=3", "s", "b", "2"},
-        LookupCase{"backslashSections", "[Palvex\\Azul claro\\LABEL]\nforeColor=255\n", "Palvex\\Azul claro\\LABEL",
-                   "foreColor", "255"},
-        LookupCase{"missingSection", "[s]\nk=v\n", "t", "k", std::nullopt}),
-    [](const ::testing::TestParamInfo<LookupCase>& p) { return std::string(p.param.name); });
 
 TEST(IniFile, CutsLongValuesAt1023Characters) {
   const std::string exact(1023, 'a');
-  EXPECT_EQ(IniFile::parse("[s]\nk=" + exact + "\n").find("s", "k"), exact);
   EXPECT_EQ(IniFile::parse("[s]\nk=" + exact + "bc\n").find("s", "k"), exact);
   // Characters, not bytes: a multi-byte character is never split.
   std::string accented;
   for (int i = 0; i < 1030; ++i) accented += "é";
-  const IniFile file = IniFile::parse("[s]\nk=" + accented + "\n");
-  auto found = file.find("s", "k");
-  ASSERT_TRUE(found);
-  EXPECT_EQ(found->size(), 1023u * 2);
+  EXPECT_EQ(IniFile::parse("[s]\nk=" + accented + "\n").find("s", "k"), accented.substr(0, 1023 * 2));
 }
-
-struct EncodingCase {
-  const char* name;
-  std::string bytes;
-  const char* section;
-  std::string expected;
-};
-
-void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.name; }
-
-class IniEncoding : public ::testing::TestWithParam<EncodingCase> {};
-
-TEST_P(IniEncoding, DecodesToUtf8) {
-  const EncodingCase& c = GetParam();
-  EXPECT_EQ(IniFile::parse(c.bytes).find(c.section, "k"), c.expected);
-}
-
-// "[é]\r\nk=ñ€𝄞" in UTF-16LE with its byte-order mark.
-const std::string kUtf16 = std::string("\xFF\xFE[\0\xE9\0]\0\r\0\n\0k\0=\0\xF1\0\xAC\x20\x34\xD8\x1E\xDD", 24);
-
-INSTANTIATE_TEST_SUITE_P(
-    Encodings, IniEncoding,
-    ::testing::Values(EncodingCase{"utf8", "[é]\nk=ñ€\n", "É", "ñ€"},
-                      EncodingCase{"utf8WithBom", "\xEF\xBB\xBF[s]\nk=v\n", "s", "v"},
-                      EncodingCase{"windows1252", "[\xE9]\nk=\xF1\x80\x81\n", "é", "ñ€\xC2\x81"},
-                      EncodingCase{"utf16le", kUtf16, "é", "ñ€𝄞"},
-                      EncodingCase{"utf16leLoneSurrogate", std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8", 16), "s",
-                                   "\xEF\xBF\xBD"}),
-    [](const ::testing::TestParamInfo<EncodingCase>& p) { return std::string(p.param.name); });
 
 TEST(GetPrivateProfileString, FallsBackWhenFileSectionOrKeyIsMissing) {
   testing::TempDir dir;
@@ -126,9 +82,54 @@ TEST(GetPrivateProfileString, FallsBackWhenFileSectionOrKeyIsMissing) {
   EXPECT_EQ(getPrivateProfileString("s", "k", "dflt", path), "v");
   EXPECT_EQ(getPrivateProfileString("s", "other", "dflt", path), "dflt");
   EXPECT_EQ(getPrivateProfileString("t", "k", "", path), "");
-  // A directory in place of the file cannot be read.
-  EXPECT_EQ(getPrivateProfileString("s", "k", "dflt", dir.path()), "dflt");
+  EXPECT_EQ(getPrivateProfileString("s", "k", "dflt", dir.path()), "dflt") << "a directory cannot be read";
 }
 
 }  // namespace
 }  // namespace palvex::profile
+
+namespace palvex {
+namespace {
+
+using testing::ScopedEnv;
+
+class DefaultIniPath : public ::testing::Test {
+ protected:
+  std::string iniPath() {
+    std::string fileName = "Orvane.ini", appName = "Orvane";
+    return makeDefaultSharedUtility()->iniPath(fileName, appName);
+  }
+  std::string touch(const std::string& relative) {
+    const auto path = dir_ / relative;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "[s]\n";
+    return path.string();
+  }
+
+  testing::TempDir dir_;
+  ScopedEnv ini_{"PALVEX_INI", nullptr};
+  ScopedEnv home_{"XDG_CONFIG_HOME", (dir_ / "home").c_str()};
+  ScopedEnv dirs_{"XDG_CONFIG_DIRS", (dir_ / "none").c_str()};
+};
+
+TEST_F(DefaultIniPath, ExplicitThenUserThenFirstExistingSystemFileThenTheUserPath) {
+  const std::string dirs = "relative/dir::" + (dir_ / "etc1").string() + ":" + (dir_ / "etc2").string();
+  ScopedEnv dirsEnv("XDG_CONFIG_DIRS", dirs.c_str());
+  const std::string user = (dir_ / "home/orvane/Orvane.ini").string();
+  EXPECT_EQ(iniPath(), user) << "none exists yet";
+  EXPECT_EQ(iniPath(), touch("etc2/orvane/Orvane.ini"));
+  EXPECT_EQ(iniPath(), touch("etc1/orvane/Orvane.ini"));
+  EXPECT_EQ(iniPath(), touch("home/orvane/Orvane.ini"));
+  {
+    ScopedEnv explicitIni("PALVEX_INI", "/nowhere/custom.ini");
+    EXPECT_EQ(iniPath(), "/nowhere/custom.ini") << "even when missing";
+  }
+  ScopedEnv home("HOME", (dir_ / "user").c_str()), noDirs("XDG_CONFIG_DIRS", (dir_ / "none").c_str());
+  for (const char* value : {"", "relative/config"}) {  // not a usable base: HOME decides
+    ScopedEnv xdg("XDG_CONFIG_HOME", value);
+    EXPECT_EQ(iniPath(), (dir_ / "user/.config/orvane/Orvane.ini").string()) << value;
+  }
+}
+
+}  // namespace
+}  // namespace palvex

@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,12 +9,41 @@
 
 #include "engine/globales.h"
 #include "palvex/settings.h"
-#include "palvex/shared_utility.h"
-#include "settings/fake_utility.h"
+#include "settings/settings_fakes.h"
 #include "support/test_env.h"
 
 namespace palvex {
 namespace {
+
+TEST(NumericPrefix, ReadsTheClassicPrefixAndOverflowsPastFixedPoint) {
+  const std::pair<std::string, std::int64_t> cases[] = {  // text, value × 10,000
+      // Decimal
+      {"4210752", 42107520000}, {"-2147483633", -21474836330000}, {"+7", 70000}, {"3.5", 35000}, {".25", 2500},
+      {"-.5", -5000}, {"7.", 70000}, {"1.5.3", 15000}, {"12abc", 120000}, {"1,5", 10000}, {"0042", 420000},
+      // No number
+      {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"E5", 0}, {"--1", 0}, {"-&H10", 0}, {"&", 0}, {"&Z1", 0},
+      {"&H", 0}, {"\r1", 0},
+      // Blanks skipped anywhere
+      {" 1 2 ", 120000}, {"  1615 198th Street", 16151980000}, {"\t-\n3 . 2 5", -32500}, {"1 E 2", 1000000},
+      {"& h f f", 2550000},
+      // Exponent
+      {"1E2", 1000000}, {"1e+2", 1000000}, {"1D2", 1000000}, {"25d-1", 25000}, {"1E", 10000}, {"1E+", 10000},
+      {"1Ex5", 10000}, {"2.5E-4", 2}, {"0E999999999999", 0}, {"1E-999999999999", 0},
+      // Rounded half to even at the fifth decimal, computed from the digits
+      {"0.00005", 0}, {"0.00015", 2}, {"0.000050000000000000001", 1}, {"0.00004999999999999999", 0},
+      {"-0.00015", -2}, {"0.00000000000000000000009", 0}, {"1.23456", 12346}, {"922337203685477.5807", INT64_MAX},
+      {"-922337203685477.5808", INT64_MIN}, {"922337203685477.58065", INT64_MAX - 1},
+      {"0.000000000000000000000000000000000000000000015E43", 1500}, {"123456789012345678901234567890E-25", 123456789},
+      // Radix literals with the 16/32-bit rule
+      {"&HFF", 2550000}, {"&hff", 2550000}, {"&H8000", -327680000}, {"&HFFFF", -10000}, {"&H10000", 655360000},
+      {"&H8000000F", -21474836330000}, {"&HFFFFFFFF", -10000}, {"&HFG", 150000}, {"&H0000FFFF", -10000},
+      {"&H00000000FFFFFFFF", -10000}, {"&O17", 150000}, {"&o177777", -10000}, {"&O200000", 655360000}, {"&O8", 0},
+  };
+  for (const auto& [text, scaled] : cases) EXPECT_EQ(numericPrefix(text).scaled(), scaled) << '"' << text << '"';
+  for (const char* text : {"922337203685477.5808", "-922337203685477.5809", "922337203685477.58075", "1E300",
+                           "-1E19", "99999999999999999999", "&H100000000", "&O40000000000"})
+    EXPECT_PALVEX_ERROR(numericPrefix(text), ErrorNumber::Overflow, text);
+}
 
 constexpr std::string_view kLabel = "Palvex\\Default\\LABEL";
 
@@ -25,37 +53,28 @@ class SettingLookup : public testing::EngineTest {
   void storeLabel(std::string_view key, std::string_view value) { store().write(kAppName, kLabel, key, value); }
 };
 
-struct StoredTextCase {
-  std::optional<std::string> stored;  // nullopt: key absent
-  std::int32_t expected;              // read with default 77
-};
-
-void PrintTo(const StoredTextCase& c, std::ostream* os) { *os << (c.stored ? '"' + *c.stored + '"' : "absent"); }
-
-class StoredText : public SettingLookup, public ::testing::WithParamInterface<StoredTextCase> {};
-
-TEST_P(StoredText, ReadsAsClassicNumber) {
-  if (GetParam().stored) storeLabel("foreColor", *GetParam().stored);
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 77), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, StoredText,
-    ::testing::Values(StoredTextCase{"4210752", 0x404040}, StoredTextCase{"-2147483633", -2147483633},
-                      StoredTextCase{"1,5", 2}, StoredTextCase{"3.5", 4}, StoredTextCase{"2,5", 2},
-                      StoredTextCase{"-2,5", -2}, StoredTextCase{"", 0}, StoredTextCase{std::nullopt, 77},
-                      StoredTextCase{"abc", 0}, StoredTextCase{"12abc", 12}, StoredTextCase{" 1 2 ", 12},
-                      StoredTextCase{"&HFF", 255}, StoredTextCase{"&H8000000F", -2147483633},
-                      StoredTextCase{"1E300", 77}, StoredTextCase{"&H123456789", 77},
-                      // The comma reading is out of range, the unchanged text reads 1.
-                      StoredTextCase{"1,5E300", 1}, StoredTextCase{"2147483647.4", 2147483647},
-                      StoredTextCase{"-2147483648.5", -2147483648}));
-
-TEST_F(SettingLookup, NumberPastThirtyTwoBitsIsOverflow) {
-  for (const char* text : {"99999999999", "2147483647.5", "-2147483649"}) {
-    SCOPED_TRACE(text);
-    storeLabel("foreColor", text);
-    EXPECT_PALVEX_ERROR(ReadElementSetting("LABEL", "foreColor", 5), ErrorNumber::Overflow, "Overflow");
+TEST_F(SettingLookup, StoredTextReadsAsAClassicNumberRoundedHalfToEven) {
+  struct Case {
+    std::optional<std::string> stored;     // nullopt: key absent
+    std::optional<std::int32_t> expected;  // read with default 77; nullopt: overflow
+  };
+  const Case cases[] = {
+      {"4210752", 0x404040}, {"-2147483633", -2147483633}, {"1,5", 2}, {"3.5", 4}, {"2,5", 2}, {"-2,5", -2},
+      {"", 0}, {std::nullopt, 77}, {"abc", 0}, {"12abc", 12}, {" 1 2 ", 12}, {"&HFF", 255},
+      {"&H8000000F", -2147483633}, {"1E300", 77}, {"&H123456789", 77},
+      {"1,5E300", 1},  // the comma reading is out of range, the unchanged text reads 1
+      {"2147483647.4", 2147483647}, {"-2147483648.5", -2147483648}, {"99999999999", std::nullopt},
+      {"2147483647.5", std::nullopt}, {"-2147483649", std::nullopt},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored.value_or("(absent)"));
+    const std::string key = "key" + std::to_string(++n);
+    if (c.stored) storeLabel(key, *c.stored);
+    if (c.expected)
+      EXPECT_EQ(ReadElementSetting("LABEL", key, 77), *c.expected);
+    else
+      EXPECT_PALVEX_ERROR(ReadElementSetting("LABEL", key, 77), ErrorNumber::Overflow, "Overflow");
   }
 }
 
@@ -68,118 +87,66 @@ TEST_F(SettingLookup, GetSettingNumberFallsBackOnlyWhenOutOfFixedPointRange) {
   EXPECT_EQ(GetSettingNumber(kAppName, kLabel, "half", fallback).scaled(), 0);
 }
 
-TEST_F(SettingLookup, IniValueWinsUnlessEmpty) {
-  storeLabel("foreColor", "4210752");
-  storeLabel("backColor", "10");
-  writeIni("[Palvex\\Default\\LABEL]\nforeColor=255\nbackColor=\n");
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 255);
-  EXPECT_EQ(ReadElementSetting("LABEL", "backColor", 0), 10);
-  EXPECT_EQ(GetSettingText(kAppName, kLabel, "foreColor", "x"), "255");
-  EXPECT_EQ(GetSettingText(kAppName, kLabel, "other", "x"), "x");
-}
-
-TEST_F(SettingLookup, IniValueOverridesAbsentStoreKey) {
-  writeIni("[palvex\\default\\label]\n FORECOLOR = \"&HFF\" \n");
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 255);
-}
-
-TEST_F(SettingLookup, IniPathIsAskedWithFileAndApplicationName) {
-  auto utility = std::make_shared<testing::FakeUtility>([this] { return iniFile().string(); });
-  installSharedUtility(utility);
-  writeIni("[Palvex\\Default\\LABEL]\nforeColor=3\n");
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 3);
-  EXPECT_EQ(utility->lastFileName, "Orvane.ini");
-  EXPECT_EQ(utility->lastAppName, "Orvane");
-}
-
-TEST_F(SettingLookup, FailingIniStepFallsBackToStore) {
-  storeLabel("foreColor", "4210752");
-  writeIni("[Palvex\\Default\\LABEL]\nforeColor=255\n");
-  struct Case {
-    const char* name;
-    std::function<std::string()> path;
-  };
-  const std::string directory = dir_.path().string();
-  const std::string pipe = (dir_ / "pipe.ini").string();
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  for (const Case& c : {Case{"throws an Error", [] () -> std::string { throw overflowError(); }},
-                        Case{"throws anything", [] () -> std::string { throw 42; }},
-                        Case{"unreadable file", [directory] { return directory; }},
-                        Case{"a pipe, which must not block", [pipe] { return pipe; }},
-                        Case{"no file", [directory] { return directory + "/nothing.ini"; }},
-                        Case{"empty path", [] { return std::string(); }}}) {
-    SCOPED_TRACE(c.name);
-    installSharedUtility(std::make_shared<testing::FakeUtility>(c.path));
-    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 0x404040);
-    EXPECT_EQ(ElementSettingSource("LABEL", "foreColor"), SettingSource::Store);
-  }
-}
-
-TEST_F(SettingLookup, WritesDecimalTextUnderCurrentTheme) {
-  WriteElementSetting("LABEL", "foreColor", static_cast<std::int32_t>(0x8000000Fu));
-  WriteElementSetting("LABEL", "backColor", 0x404040);
-  EXPECT_EQ(store().read(kAppName, kLabel, "foreColor"), "-2147483633");
-  EXPECT_EQ(store().read(kAppName, kLabel, "backColor"), "4210752");
-}
-
-TEST_F(SettingLookup, KeysMatchWithoutRegardToCase) {
-  WriteElementSetting("BUTTON", "BackColorDisabled", 123);
-  EXPECT_EQ(ReadElementSetting("BUTTON", "backColorDisabled", 0), 123);
-  WriteElementSetting("BUTTON", "backcolordisabled", 456);
-  EXPECT_EQ(ReadElementSetting("BUTTON", "BACKCOLORDISABLED", 0), 456);
-}
-
-TEST_F(SettingLookup, ThemeNameEntersSectionUnchanged) {
-  globales::state().currentThemeName = "Azul claro";
-  EXPECT_EQ(elementSection("Azul claro", "LABEL"), "Palvex\\Azul claro\\LABEL");
-  WriteElementSetting("LABEL", "foreColor", 9);
-  EXPECT_EQ(store().read(kAppName, "Palvex\\Azul claro\\LABEL", "foreColor"), "9");
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 9);
-
-  // Blanks are part of the name: " Azul claro " is another theme.
-  globales::state().currentThemeName = " Azul claro ";
-  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 0);
-}
-
-TEST_F(SettingLookup, ValuesFollowTheCurrentThemeAtEachCall) {
-  WriteElementSetting("GRID", "gridColor", 1);
-  globales::state().currentThemeName = "Otro";
-  EXPECT_EQ(ReadElementSetting("GRID", "gridColor", -1), -1);
-  WriteElementSetting("GRID", "gridColor", 2);
-  EXPECT_EQ(store().read(kAppName, "Palvex\\Otro\\GRID", "gridColor"), "2");
-  EXPECT_EQ(store().read(kAppName, "Palvex\\Default\\GRID", "gridColor"), "1");
-}
-
-TEST_F(SettingLookup, SourceTellsWhereTheValueComesFrom) {
+TEST_F(SettingLookup, NonEmptyIniValueWinsOverTheStore) {
   storeLabel("inBoth", "1");
   storeLabel("inStore", "2");
   storeLabel("emptyInIni", "3");
-  writeIni("[Palvex\\Default\\LABEL]\ninBoth=10\nemptyInIni=\ninIniOnly=4\n");
+  writeIni("[palvex\\default\\label]\n INBOTH = \"&HFF\" \nemptyInIni=\ninIniOnly=4\n");
+  EXPECT_EQ(ReadElementSetting("LABEL", "inBoth", 0), 255);
+  EXPECT_EQ(ReadElementSetting("LABEL", "emptyInIni", 0), 3);
+  EXPECT_EQ(ReadElementSetting("LABEL", "inIniOnly", 0), 4);
+  EXPECT_EQ(GetSettingText(kAppName, kLabel, "inBoth", "x"), "&HFF");
+  EXPECT_EQ(GetSettingText(kAppName, kLabel, "other", "x"), "x");
   EXPECT_EQ(ElementSettingSource("LABEL", "inBoth"), SettingSource::Ini);
   EXPECT_EQ(ElementSettingSource("LABEL", "inIniOnly"), SettingSource::Ini);
   EXPECT_EQ(ElementSettingSource("LABEL", "inStore"), SettingSource::Store);
   EXPECT_EQ(ElementSettingSource("LABEL", "emptyInIni"), SettingSource::Store);
   EXPECT_EQ(ElementSettingSource("LABEL", "nowhere"), SettingSource::Default);
   EXPECT_STREQ(toString(SettingSource::Ini), "ini");
-  EXPECT_STREQ(toString(SettingSource::Store), "store");
-  EXPECT_STREQ(toString(SettingSource::Default), "default");
 }
 
-// A store whose writes fail, to check that failures reach the caller.
-class RefusingStore final : public SettingsStore {
- public:
-  std::optional<std::string> read(std::string_view, std::string_view, std::string_view) override { return {}; }
-  void write(std::string_view, std::string_view, std::string_view, std::string_view) override {
-    throw Error(ErrorNumber::Storage, "disk full");
-  }
-  SettingPairs enumerate(std::string_view, std::string_view) override { return {}; }
-  std::uint64_t changeToken() override { return 0; }
-  void transaction(const std::function<void()>& body) override { body(); }
-  std::string describe() const override { return "refusing"; }
-};
+TEST_F(SettingLookup, IniPathIsAskedForTheFileAndAFailingIniStepFallsBackToTheStore) {
+  storeLabel("foreColor", "4210752");
+  writeIni("[Palvex\\Default\\LABEL]\nforeColor=255\n");
+  auto asked = std::make_shared<testing::FakeUtility>([this] { return iniFile().string(); });
+  installSharedUtility(asked);
+  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 255);
+  EXPECT_EQ(asked->lastFileName, "Orvane.ini");
+  EXPECT_EQ(asked->lastAppName, "Orvane");
 
-TEST_F(SettingLookup, FailingWriteReachesCaller) {
-  installSettingsStore(std::make_shared<RefusingStore>());
+  const std::string directory = dir_.path().string(), pipe = (dir_ / "pipe.ini").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::pair<const char*, std::function<std::string()>> failures[] = {
+      {"throws an Error", []() -> std::string { throw overflowError(); }},
+      {"throws anything", []() -> std::string { throw 42; }},
+      {"a directory", [directory] { return directory; }},
+      {"a pipe, which must not block", [pipe] { return pipe; }},
+      {"no file", [directory] { return directory + "/nothing.ini"; }},
+      {"empty path", [] { return std::string(); }},
+  };
+  for (const auto& [name, path] : failures) {
+    SCOPED_TRACE(name);
+    installSharedUtility(std::make_shared<testing::FakeUtility>(path));
+    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", 0), 0x404040);
+    EXPECT_EQ(ElementSettingSource("LABEL", "foreColor"), SettingSource::Store);
+  }
+}
+
+TEST_F(SettingLookup, WritesDecimalTextUnderTheCurrentThemeNameUnchanged) {
+  WriteElementSetting("BUTTON", "BackColorDisabled", static_cast<std::int32_t>(0x8000000Fu));
+  EXPECT_EQ(store().read(kAppName, "Palvex\\Default\\BUTTON", "BackColorDisabled"), "-2147483633");
+  WriteElementSetting("BUTTON", "backcolordisabled", 456);
+  EXPECT_EQ(ReadElementSetting("BUTTON", "BACKCOLORDISABLED", 0), 456);
+
+  globales::state().currentThemeName = "Azul claro";
+  EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", -1), -1);
+  WriteElementSetting("BUTTON", "BackColorDisabled", 9);
+  EXPECT_EQ(store().read(kAppName, "Palvex\\Azul claro\\BUTTON", "BackColorDisabled"), "9");
+  EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", 0), 9);
+  globales::state().currentThemeName = " Azul claro ";  // blanks are part of the name
+  EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", 0), 0);
+
+  installSettingsStore(std::make_shared<testing::RefusingStore>());
   EXPECT_PALVEX_ERROR(WriteElementSetting("LABEL", "foreColor", 1), ErrorNumber::Storage, "disk full");
 }
 

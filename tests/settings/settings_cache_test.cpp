@@ -4,9 +4,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <cstdint>
 #include <fstream>
-#include <memory>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,41 +13,13 @@
 #include "engine/globales.h"
 #include "engine/settings_cache.h"
 #include "palvex/settings.h"
-#include "palvex/shared_utility.h"
-#include "settings/fake_utility.h"
+#include "settings/settings_fakes.h"
 #include "support/test_env.h"
 
 namespace palvex {
 namespace {
 
 constexpr std::string_view kLabel = "Palvex\\Default\\LABEL";
-
-// Forwards to a memory store and counts what reaches it.
-class CountingStore final : public SettingsStore {
- public:
-  std::optional<std::string> read(std::string_view a, std::string_view s, std::string_view k) override {
-    ++reads;
-    return inner_->read(a, s, k);
-  }
-  void write(std::string_view a, std::string_view s, std::string_view k, std::string_view v) override {
-    inner_->write(a, s, k, v);
-  }
-  SettingPairs enumerate(std::string_view a, std::string_view s) override {
-    ++enumerations;
-    return inner_->enumerate(a, s);
-  }
-  std::uint64_t changeToken() override {
-    ++tokenChecks;
-    return inner_->changeToken();
-  }
-  void transaction(const std::function<void()>& body) override { inner_->transaction(body); }
-  std::string describe() const override { return "counting"; }
-
-  int reads = 0, enumerations = 0, tokenChecks = 0;
-
- private:
-  std::shared_ptr<SettingsStore> inner_ = makeMemoryStore();
-};
 
 class SettingsCache : public testing::EngineTest {
  protected:
@@ -66,65 +37,48 @@ class SettingsCache : public testing::EngineTest {
   }
 };
 
-TEST_F(SettingsCache, StoreWriteBetweenTwoReadsIsSeen) {
+TEST_F(SettingsCache, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneViewUntilItEnds) {
   storeLabel("foreColor", "1");
   EXPECT_EQ(readLabel("foreColor"), 1);
   storeLabel("foreColor", "2");  // another writer: not through WriteElementSetting
-  EXPECT_EQ(readLabel("foreColor"), 2);
   storeLabel("backColor", "3");  // a key new to a section already cached
-  EXPECT_EQ(readLabel("backColor"), 3);
-}
-
-TEST_F(SettingsCache, OwnWriteIsSeenInsideTheScope) {
-  ElementLoadScope scope;
-  EXPECT_EQ(readLabel("foreColor"), -1);
-  WriteElementSetting("LABEL", "foreColor", 8);
-  EXPECT_EQ(readLabel("foreColor"), 8);
-}
-
-TEST_F(SettingsCache, OtherWriterInsideScopeIsSeenByTheNextScope) {
-  storeLabel("foreColor", "1");
-  {
-    ElementLoadScope scope;
-    EXPECT_EQ(readLabel("foreColor"), 1);
-    storeLabel("foreColor", "2");
-    EXPECT_EQ(readLabel("foreColor"), 1) << "one consistent view within a scope";
-  }
-  ElementLoadScope next;
   EXPECT_EQ(readLabel("foreColor"), 2);
-}
-
-TEST_F(SettingsCache, IniEditBetweenScopesIsSeen) {
-  storeLabel("foreColor", "7");
-  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=1\n", 1'000'000);
-  {
-    ElementLoadScope scope;
-    EXPECT_EQ(readLabel("foreColor"), 1);
-  }
-  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=2\n", 1'000'001);  // same size
+  EXPECT_EQ(readLabel("backColor"), 3);
   {
     ElementLoadScope scope;
     EXPECT_EQ(readLabel("foreColor"), 2);
+    storeLabel("foreColor", "4");
+    EXPECT_EQ(readLabel("foreColor"), 2) << "one consistent view within a scope";
+    WriteElementSetting("LABEL", "backColor", 8);
+    EXPECT_EQ(readLabel("backColor"), 8) << "but our own writes show at once";
   }
-  std::filesystem::remove(iniFile());
-  {
-    ElementLoadScope scope;
-    EXPECT_EQ(readLabel("foreColor"), 7);
+  try {
+    ElementLoadScope next;
+    EXPECT_EQ(readLabel("foreColor"), 4);
+    storeLabel("foreColor", "99999999999");
+    EXPECT_EQ(readLabel("foreColor"), 4);
+    throw std::runtime_error("element creation failed");
+  } catch (const std::runtime_error&) {
   }
-  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=3\n", 1'000'000);  // the first time again
-  ElementLoadScope scope;
-  EXPECT_EQ(readLabel("foreColor"), 3);
+  EXPECT_PALVEX_ERROR(readLabel("foreColor"), ErrorNumber::Overflow, "Overflow");  // the exception ended the scope
 }
 
-TEST_F(SettingsCache, IniMovedElsewhereIsSeen) {
-  writeIni("[Palvex\\Default\\LABEL]\nforeColor=1\n");
-  const auto other = dir_ / "other.ini";
-  std::ofstream(other) << "[Palvex\\Default\\LABEL]\nforeColor=2\n";
-  std::string path = iniFile().string();
-  installSharedUtility(std::make_shared<testing::FakeUtility>([&path] { return path; }));
+TEST_F(SettingsCache, EveryIniEditOrMoveIsSeen) {
+  storeLabel("foreColor", "7");
+  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=1\n", 1'000'000);
   EXPECT_EQ(readLabel("foreColor"), 1);
-  path = other.string();
+  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=2\n", 1'000'001);  // same size
   EXPECT_EQ(readLabel("foreColor"), 2);
+  std::filesystem::remove(iniFile());
+  EXPECT_EQ(readLabel("foreColor"), 7);
+  writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=3\n", 1'000'000);  // the first time again
+  EXPECT_EQ(readLabel("foreColor"), 3);
+
+  // Another file named by the utility component.
+  const auto other = dir_ / "other.ini";
+  std::ofstream(other) << "[Palvex\\Default\\LABEL]\nforeColor=4\n";
+  installSharedUtility(std::make_shared<testing::FakeUtility>([other] { return other.string(); }));
+  EXPECT_EQ(readLabel("foreColor"), 4);
 }
 
 TEST_F(SettingsCache, NewlyInstalledStoreIsRead) {
@@ -142,9 +96,7 @@ TEST_F(SettingsCache, NewlyInstalledStoreIsRead) {
 }
 
 TEST_F(SettingsCache, ScopeChecksFreshnessOnceAndLoadsEachSectionOnce) {
-  auto counting = std::make_shared<CountingStore>();
-  installSettingsStore(counting);
-  for (int i = 0; i < 10; ++i) counting->write(kAppName, kLabel, "key" + std::to_string(i), std::to_string(i));
+  for (int i = 0; i < 10; ++i) storeLabel("key" + std::to_string(i), std::to_string(i));
   auto utility = std::make_shared<testing::FakeUtility>([this] { return iniFile().string(); });
   installSharedUtility(utility);
   writeIni("[Palvex\\Default\\LABEL]\nunrelated=1\n");
@@ -155,26 +107,10 @@ TEST_F(SettingsCache, ScopeChecksFreshnessOnceAndLoadsEachSectionOnce) {
     ElementLoadScope nested;  // nested scopes share the outer check
     for (int i = 0; i < 10; ++i) EXPECT_EQ(readLabel("key" + std::to_string(i)), i);
   }
-  EXPECT_EQ(utility->calls, 2);
-  EXPECT_EQ(counting->tokenChecks, 2);
-  EXPECT_EQ(counting->enumerations, 1) << "unchanged store: the section stays cached";
-  EXPECT_EQ(counting->reads, 0);
   const auto after = settings_cache::counters();
+  EXPECT_EQ(utility->calls, 2) << "one INI freshness check per scope";
   EXPECT_EQ(after.iniParses - before.iniParses, 1u) << "unchanged file: parsed once";
-  EXPECT_EQ(after.sectionLoads - before.sectionLoads, 1u);
-}
-
-TEST_F(SettingsCache, ScopeLeftByExceptionEndsItsView) {
-  storeLabel("foreColor", "1");
-  try {
-    ElementLoadScope scope;
-    EXPECT_EQ(readLabel("foreColor"), 1);
-    storeLabel("foreColor", "99999999999");
-    EXPECT_EQ(readLabel("foreColor"), 1);
-    throw std::runtime_error("element creation failed");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_PALVEX_ERROR(readLabel("foreColor"), ErrorNumber::Overflow, "Overflow");
+  EXPECT_EQ(after.sectionLoads - before.sectionLoads, 1u) << "unchanged store: the section stays cached";
 }
 
 }  // namespace

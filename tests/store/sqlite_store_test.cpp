@@ -1,9 +1,19 @@
-// The SQLite store's own promises: private files, persistence, and seeing
-// what other connections commit.
+// The SQLite store's own promises: private files in WAL mode, what other
+// connections and processes see, and files it must refuse without touching.
 
+#include <pwd.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "store/sqlite_test_support.h"
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+
 #include "support/test_env.h"
 
 namespace palvex {
@@ -12,100 +22,189 @@ namespace {
 using testing::TempDir;
 using Value = std::optional<std::string>;
 
+std::string fileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFileBytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Runs SQL on the file through a connection of its own, as another program would.
+void runRawSql(const std::filesystem::path& file, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
 unsigned modeOf(const std::filesystem::path& path) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return 0;
-  return info.st_mode & 07777u;
+  return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777u : 0;
 }
 
-// With no umask at all, only the modes we ask for keep the files private.
-class NoUmask {
- public:
-  NoUmask() : saved_(::umask(0)) {}
-  ~NoUmask() { ::umask(saved_); }
-
- private:
-  mode_t saved_;
+class SqliteStore : public ::testing::Test {
+ protected:
+  TempDir dir_;
+  const std::filesystem::path file_ = dir_ / "settings.sqlite";
 };
 
-TEST(SqliteStore, CreatesPrivateFoldersAndFiles) {
-  NoUmask noUmask;
-  TempDir dir;
-  std::filesystem::create_directory(dir / "existing");
-  ::chmod((dir / "existing").c_str(), 0755);
-  auto file = dir / "existing" / "a" / "b" / "settings.sqlite";
+TEST(DefaultStorePath, FollowsTheEnvironment) {
+  const std::string account = ::getpwuid(::getuid())->pw_dir;  // where a process without HOME lives
+  const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
+      // PALVEX_STORE, XDG_CONFIG_HOME, HOME (nullptr: unset), expected
+      {"/data/mine.sqlite", "/cfg", "/home/ana", "/data/mine.sqlite"},
+      {"", "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
+      {nullptr, "/cfg", "/home/ana", "/cfg/orvane/settings.sqlite"},
+      {nullptr, "", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, nullptr, "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, "relative/cfg", "/home/ana", "/home/ana/.config/orvane/settings.sqlite"},
+      {nullptr, nullptr, nullptr, account + "/.config/orvane/settings.sqlite"},
+  };
+  for (const auto& [store, config, home, expected] : cases) {
+    testing::ScopedEnv storeEnv("PALVEX_STORE", store), configEnv("XDG_CONFIG_HOME", config), homeEnv("HOME", home);
+    EXPECT_EQ(defaultStorePath(), std::filesystem::path(expected)) << (config ? config : "(unset)");
+  }
+}
 
-  auto store = openSqliteStore(file);
+TEST_F(SqliteStore, CreatesPrivateFoldersAndFilesInWalMode) {
+  const mode_t savedUmask = ::umask(0);  // only the modes we ask for keep the files private
+  std::filesystem::create_directory(dir_ / "existing");
+  ::chmod((dir_ / "existing").c_str(), 0755);
+  const auto file = dir_ / "existing" / "a" / "b" / "settings.sqlite";
+  auto store = openSqliteStore(file);  // kept open: the side files live as long as a connection
   store->write("Orvane", "Palvex", "0", "Default");
+  ::umask(savedUmask);
 
-  EXPECT_EQ(modeOf(dir / "existing"), 0755u);  // not ours to change
-  EXPECT_EQ(modeOf(dir / "existing" / "a"), 0700u);
-  EXPECT_EQ(modeOf(dir / "existing" / "a" / "b"), 0700u);
-  EXPECT_EQ(modeOf(file), 0600u);
-  for (const char* suffix : {"-wal", "-shm"}) {
-    auto side = file.string() + suffix;
-    ASSERT_TRUE(std::filesystem::exists(side)) << side;  // proves the write-ahead log is in use
-    EXPECT_EQ(modeOf(side), 0600u) << side;
-  }
+  EXPECT_EQ(modeOf(dir_ / "existing"), 0755u);  // not ours to change
+  EXPECT_EQ(modeOf(dir_ / "existing" / "a"), 0700u);
+  EXPECT_EQ(modeOf(dir_ / "existing" / "a" / "b"), 0700u);
+  for (const char* suffix : {"", "-wal", "-shm"}) EXPECT_EQ(modeOf(file.string() + suffix), 0600u) << suffix;
 }
 
-TEST(SqliteStore, ReopeningSeesTheData) {
-  TempDir dir;
-  auto file = dir / "settings.sqlite";
-  {
-    auto store = openSqliteStore(file);
-    store->write("Orvane", "Palvex", "5", "Cinco");
-    store->write("Orvane", "Palvex", "0", "Cero");
-    store->write("Orvane", "Palvex\\Cinco\\LABEL", "ForeColor", "");
-  }
-  auto store = openSqliteStore(file);
-  EXPECT_EQ(store->describe(), file.string());
-  EXPECT_EQ(store->enumerate("orvane", "palvex"), (SettingPairs{{"5", "Cinco"}, {"0", "Cero"}}));
-  EXPECT_EQ(store->read("Orvane", "Palvex\\Cinco\\LABEL", "foreColor"), Value(""));
-}
-
-TEST(SqliteStore, AnotherConnectionsCommitMovesTheTokenAndIsRead) {
-  TempDir dir;
-  auto file = dir / "settings.sqlite";
-  auto mine = openSqliteStore(file);
-  auto other = openSqliteStore(file);
-  mine->write("Orvane", "Palvex", "0", "Default");
-
-  auto before = mine->changeToken();
-  other->write("Orvane", "Palvex", "0", "Oscuro");
-  auto after = mine->changeToken();
-  EXPECT_NE(after, before);
-  EXPECT_EQ(mine->read("Orvane", "Palvex", "0"), Value("Oscuro"));
-  EXPECT_EQ(mine->changeToken(), after);
-
-  other->transaction([&] { other->write("Orvane", "Palvex", "1", "Claro"); });
-  EXPECT_NE(mine->changeToken(), after);
-  EXPECT_EQ(mine->enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Oscuro"}, {"1", "Claro"}}));
-}
-
-TEST(SqliteStore, OthersSeeATransactionOnlyOnceItCommits) {
-  TempDir dir;
-  auto file = dir / "settings.sqlite";
-  auto mine = openSqliteStore(file);
-  auto other = openSqliteStore(file);
-
+TEST_F(SqliteStore, OtherConnectionsSeeCommitsOnlyAndMoveTheToken) {
+  auto mine = openSqliteStore(file_);
+  auto other = openSqliteStore(file_);
+  mine->write("Orvane", "Palvex", "5", "Cinco");
   mine->transaction([&] {
-    mine->write("Orvane", "Palvex", "0", "Default");
+    mine->write("Orvane", "Palvex", "0", "Cero");
     EXPECT_EQ(other->read("Orvane", "Palvex", "0"), std::nullopt);
   });
-  EXPECT_EQ(other->read("Orvane", "Palvex", "0"), Value("Default"));
+  EXPECT_EQ(other->read("Orvane", "Palvex", "0"), Value("Cero"));
+  const auto before = mine->changeToken();
+  other->write("Orvane", "Palvex", "1", "Uno");
+  EXPECT_NE(mine->changeToken(), before);
+  EXPECT_EQ(mine->read("Orvane", "Palvex", "1"), Value("Uno"));
+
+  mine.reset();
+  other.reset();
+  auto reopened = openSqliteStore(file_);
+  EXPECT_EQ(reopened->describe(), file_.string());
+  EXPECT_EQ(reopened->enumerate("orvane", "palvex"), (SettingPairs{{"5", "Cinco"}, {"0", "Cero"}, {"1", "Uno"}}));
 }
 
-TEST(SqliteStore, LaterSqliteErrorsNameTheFile) {
-  TempDir dir;
-  auto file = dir / "settings.sqlite";
-  auto store = openSqliteStore(file);
+TEST_F(SqliteStore, LaterSqliteErrorsNameTheFile) {
+  auto store = openSqliteStore(file_);
   store->write("Orvane", "Palvex", "0", "Default");
-  testing::runRawSql(file, "DROP TABLE palvex_value");
+  runRawSql(file_, "DROP TABLE palvex_value");
+  EXPECT_PALVEX_ERROR(store->read("Orvane", "Palvex", "0"), ErrorNumber::Storage, file_.string() + ": no such table");
+  EXPECT_PALVEX_ERROR(store->write("Orvane", "Palvex", "1", "x"), ErrorNumber::Storage, file_.string());
+  EXPECT_PALVEX_ERROR(store->enumerate("Orvane", "Palvex"), ErrorNumber::Storage, file_.string());
+}
 
-  EXPECT_PALVEX_ERROR(store->read("Orvane", "Palvex", "0"), ErrorNumber::Storage, file.string() + ": no such table");
-  EXPECT_PALVEX_ERROR(store->write("Orvane", "Palvex", "1", "x"), ErrorNumber::Storage, file.string());
-  EXPECT_PALVEX_ERROR(store->enumerate("Orvane", "Palvex"), ErrorNumber::Storage, file.string());
+std::string randomBytes(std::size_t size) {
+  std::mt19937 generator(7);
+  std::string bytes(size, '\0');
+  for (auto& b : bytes) b = static_cast<char>(generator());
+  return bytes;
+}
+
+// Files that are not a usable store are refused with an error naming them and
+// are never written to: they may hold someone's data.
+TEST_F(SqliteStore, RefusesForeignOrDamagedFilesWithoutTouchingThem) {
+  auto store = openSqliteStore(file_);
+  store->transaction([&] {
+    for (int i = 0; i < 300; ++i)  // enough to span many pages
+      store->write("Orvane", "Palvex\\Tema " + std::to_string(i) + "\\LABEL", "foreColor", std::string(100, 'x'));
+  });
+  store.reset();
+  const std::string whole = fileBytes(file_);
+  ASSERT_GT(whole.size(), 16384u);
+  std::string damaged = whole;
+  damaged.replace(3 * 4096, 4096, randomBytes(4096));
+  auto afterSql = [&](const std::string& bytes, const char* sql) {
+    writeFileBytes(file_, bytes);
+    runRawSql(file_, sql);
+    return fileBytes(file_);
+  };
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"random bytes", randomBytes(8192), "not a database"},
+      {"cut in half", whole.substr(0, whole.size() / 2), ""},
+      {"cut to one page", whole.substr(0, 4096), ""},
+      {"cut inside the header", whole.substr(0, 60), ""},
+      {"damaged middle page", damaged, ""},
+      {"another application's database", afterSql("", "CREATE TABLE customers (id INTEGER, name TEXT)"),
+       "another application"},
+      {"a newer version", afterSql(whole, "PRAGMA user_version = 99"), "newer version"},
+  };
+  for (const auto& [name, bytes, reason] : cases) {
+    SCOPED_TRACE(name);
+    writeFileBytes(file_, bytes);
+    EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, file_.string() + ": ");
+    EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, reason);
+    EXPECT_TRUE(fileBytes(file_) == bytes) << "the file was modified";
+  }
+}
+
+// Two host applications of one user writing at once, both creating the fresh
+// file too: every write lands, and catalogue additions (next index = highest
+// + 1, in one transaction) never take the same index.
+TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) {
+  int gate[2];
+  ASSERT_EQ(::pipe(gate), 0);
+  // Each child opens its own connection, then waits for the parent to open
+  // the gate so that their writes overlap; its exit status says whether it threw.
+  auto child = [&](const std::string& name) {
+    const pid_t pid = ::fork();
+    if (pid != 0) return pid;
+    int status = 0;
+    try {
+      auto store = openSqliteStore(file_);  // both create the fresh file at once
+      ::close(gate[1]);
+      for (char byte; ::read(gate[0], &byte, 1) > 0;) {
+      }
+      for (int i = 0; i < 50; ++i) {
+        store->write("Orvane", "Palvex\\Default\\GRID", name + std::to_string(i), std::to_string(i));
+        store->transaction([&] {
+          int highest = -1;
+          for (const auto& entry : store->enumerate("Orvane", "Palvex")) highest = std::max(highest, std::stoi(entry.first));
+          store->write("Orvane", "Palvex", std::to_string(highest + 1), name);
+        });
+      }
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "child %d: %s\n", ::getpid(), e.what());
+      status = 1;
+    }
+    ::_exit(status);  // no destructors: the parent's objects are not ours
+  };
+  const pid_t children[] = {child("Primero"), child("Segundo")};
+  ::close(gate[0]);
+  ::close(gate[1]);  // both start together
+  for (pid_t pid : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+
+  auto store = openSqliteStore(file_);
+  EXPECT_EQ(store->enumerate("Orvane", "Palvex\\Default\\GRID").size(), 100u);
+  EXPECT_EQ(store->read("Orvane", "Palvex\\Default\\GRID", "Segundo49"), Value("49"));
+  const SettingPairs catalogue = store->enumerate("Orvane", "Palvex");
+  ASSERT_EQ(catalogue.size(), 100u) << "two additions took the same index";
+  std::set<int> indexes;
+  for (const auto& entry : catalogue) indexes.insert(std::stoi(entry.first));
+  EXPECT_EQ(*indexes.rbegin(), 99);
 }
 
 }  // namespace

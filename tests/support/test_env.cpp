@@ -1,8 +1,9 @@
 #include "support/test_env.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
-#include <random>
+#include <system_error>
 
 #include "engine/globales.h"
 #include "palvex/shared_utility.h"
@@ -10,12 +11,9 @@
 namespace palvex::testing {
 
 TempDir::TempDir() {
-  std::random_device rd;
-  auto base = std::filesystem::temp_directory_path();
-  for (;;) {
-    path_ = base / ("palvex-test-" + std::to_string(rd()));
-    if (std::filesystem::create_directory(path_)) break;
-  }
+  std::string pattern = (std::filesystem::temp_directory_path() / "palvex-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {

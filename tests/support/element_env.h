@@ -1,7 +1,7 @@
 #pragma once
-// Shared pieces of the element tests: a fixture with a current theme and an
-// empty window system, host controls made of declared properties, and colour
-// values that encode where they belong.
+// Element and dispatch tests: a fresh engine with a Tema and an empty window
+// system, host controls made of declared properties, and colour values that
+// encode where they belong.
 
 #include <cstdint>
 #include <initializer_list>
@@ -15,7 +15,6 @@
 #include "palvex/elements.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
-#include "palvex/settings_store.h"
 #include "palvex/tema.h"
 #include "palvex/win32.h"
 #include "support/test_env.h"
@@ -54,5 +53,6 @@ inline std::shared_ptr<PropertyBag> makeControl(std::string type, std::initializ
 }
 
 using Writes = std::vector<PropertyBag::Write>;
+inline PropertyBag::Write write(std::string name, std::int32_t value) { return {std::move(name), Variant(value)}; }
 
 }  // namespace palvex::testing

@@ -1,0 +1,121 @@
+// What the shared table cannot show: the grid's 16-bit border style, the
+// descriptor objects, the button's Enabled state, the factory and the shared
+// accessors' reloads.
+
+#include <gtest/gtest.h>
+
+#include "support/element_env.h"
+
+namespace palvex {
+namespace {
+
+using testing::makeControl;
+using testing::slotColour;
+using testing::write;
+using testing::Writes;
+
+class ElementBehaviour : public testing::ElementTest {};
+
+TEST_F(ElementBehaviour, GridBorderStyleIsSixteenBitsWideAtCreationAndAfter) {
+  storeValue("GRID", "borderStyle", "40000");
+  EXPECT_PALVEX_ERROR(globales::sharedGrid(), ErrorNumber::Overflow, "");
+  EXPECT_EQ(globales::state().sharedElements[1], nullptr);
+  storeValue("GRID", "borderStyle", "7");  // outside 0..1 but 16-bit: kept as it is
+  auto grid = globales::sharedGrid();
+  EXPECT_EQ(grid->borderStyle(), 7);
+
+  storeValue("GRID", "borderStyle", "-32769");
+  globales::state().reloadElements = true;
+  EXPECT_PALVEX_ERROR(globales::sharedGrid(), ErrorNumber::Overflow, "");
+  EXPECT_EQ(globales::state().sharedElements[1], grid) << "a failed creation keeps the previous element";
+
+  EXPECT_PALVEX_ERROR(grid->set("BORDERSTYLE", Variant(40000)), ErrorNumber::Overflow, "");
+  EXPECT_PALVEX_ERROR(grid->setValue(CGrid::kBorderStyle, -32769), ErrorNumber::Overflow, "borderStyle");
+  EXPECT_EQ(grid->borderStyle(), 7);
+  grid->set("borderStyle", Variant(-32768));
+  EXPECT_EQ(grid->get("borderStyle"), Variant(std::int16_t{-32768}));
+}
+
+TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
+  auto grid = CGrid::create();
+  auto collection = grid->call("propDesc").toObject();
+  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(0)}), ErrorNumber::Subscript, "position 0");
+  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(11)}), ErrorNumber::Subscript, "position 11");
+  auto border = collection->call("Item", {Variant(10)}).toObject();
+  EXPECT_EQ(border->typeName(), "DescriptorPropiedad");
+  EXPECT_EQ(border->get("propName").toString(), "borderStyle");
+  EXPECT_EQ(border->get("propType").toInt32(), 1);
+  EXPECT_EQ(border->get("numMin").toInt32(), 0);
+  EXPECT_EQ(border->get("numMax").toInt32(), 1);
+  const auto items = collection->enumerate();
+  ASSERT_EQ(items.size(), 10u);
+  EXPECT_EQ(items[5].toObject()->get("propName").toString(), "ForeColorFixed");
+
+  auto first = collection->call("Item", {Variant(1)}).toObject();
+  first->set("valor", Variant(123));
+  EXPECT_EQ(first->get("valor").toInt32(), 123);
+  EXPECT_EQ(grid->call("PROPDESC").toObject()->call("Item", {Variant(1)}).toObject()->get("valor").toInt32(), 0xFFFFFF);
+  EXPECT_EQ(grid->BackColor(), 0xFFFFFF);
+}
+
+TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {
+  auto element = CCommandButton::create();
+  Writes colours;
+  for (std::size_t i = 0; i < 6; ++i) {
+    element->setValue(i, slotColour(0, i));
+    colours.push_back(write(std::string(element->table().properties[i].controlProperty), slotColour(0, i)));
+  }
+  struct Case {
+    bool enabled;
+    const char* tag;
+    bool refusesEnabled, coloured;
+  };
+  for (const Case& k : {Case{false, "", false, true}, Case{true, "", false, true},
+                        Case{false, "no tocar: themeOverride", false, false}, Case{false, nullptr, false, false},
+                        Case{false, "", true, true}}) {
+    auto button = makeControl("skinButton", {}, k.tag);
+    for (const auto& w : colours) button->declare(w.name);
+    button->declare("Enabled", Variant(k.enabled));
+    if (k.refusesEnabled) button->refuseWrites("Enabled");
+    element->Aplicar(Variant(button));
+
+    Writes expected;
+    if (!k.refusesEnabled) expected.push_back({"Enabled", Variant(true)});
+    if (k.coloured) expected.insert(expected.end(), colours.begin(), colours.end());
+    if (!k.refusesEnabled && !k.enabled) expected.push_back({"Enabled", Variant(false)});
+    EXPECT_EQ(button->writes(), expected) << k.enabled << " " << (k.tag ? k.tag : "no Tag") << k.refusesEnabled;
+    EXPECT_EQ(button->value("Enabled"), Variant(k.enabled));
+  }
+}
+
+TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {
+  EXPECT_EQ(createElement("cshape")->typeName(), "CShape");
+  EXPECT_PALVEX_ERROR(createElement("CButton"), ErrorNumber::InvalidCall, "CCommandButton, CGrid, CText");
+
+  auto label = CLabel::create();
+  EXPECT_PALVEX_ERROR(label->call("Aplicar"), ErrorNumber::InvalidCall, "one control");
+  Variant result;
+  std::vector<Variant> args{Variant(1)};
+  EXPECT_EQ(label->tryCall("foreColor", args, result), Lookup::NoMember);
+  EXPECT_EQ(label->call("FORECOLOR").toInt32(), 0x404040);
+  EXPECT_PALVEX_ERROR(label->set("foreColor", Variant("azul")), ErrorNumber::TypeMismatch, "");
+  EXPECT_EQ(label->foreColor(), 0x404040);
+  EXPECT_EQ(label->tryGet("Colour", result), Lookup::NoMember);
+  EXPECT_EQ(label->trySet("Colour", Variant(1)), Lookup::NoMember);
+}
+
+TEST_F(ElementBehaviour, ReloadGivesAFreshInstancePerCallReadingTheCurrentTheme) {
+  auto kept = globales::sharedForm();
+  tema_->setTema("Oscuro");
+  storeValue("FORM", "BackColor", "4210752");
+  auto fresh = globales::sharedForm();
+  auto another = globales::sharedForm();
+  EXPECT_TRUE(fresh != kept && another != fresh) << "a fresh element per call while reloading";
+  EXPECT_EQ(another->BackColor(), 0x404040);
+  EXPECT_TRUE(globales::state().reloadElements);
+  globales::state().reloadElements = false;
+  EXPECT_EQ(globales::sharedForm(), another);
+}
+
+}  // namespace
+}  // namespace palvex
