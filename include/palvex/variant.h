@@ -69,6 +69,8 @@ class Variant {
   std::string toString() const;
   // The referenced object; throws 91 for Nothing and 13 for a non-object.
   ObjectRef toObject() const;
+  // The same without taking a counted reference: valid while this Variant lives.
+  const ObjectRef& objectRef() const;
 
   // Exact kind-and-value equality (no conversion), for tests and logs.
   friend bool operator==(const Variant& a, const Variant& b);

@@ -50,11 +50,17 @@ std::string upper(std::string_view s) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-  if (isAscii(a) && isAscii(b)) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-      if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
-    return true;
+  // One pass while both are ASCII: member names nearly always are.
+  if (a.size() == b.size()) {
+    std::size_t i = 0;
+    for (; i < a.size(); ++i) {
+      const char ca = a[i], cb = b[i];
+      if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) & 0x80) break;
+      if (ca != cb && asciiUpper(ca) != asciiUpper(cb)) return false;
+    }
+    if (i == a.size()) return true;
+  } else if (isAscii(a) && isAscii(b)) {
+    return false;
   }
   return upper(a) == upper(b);
 }
@@ -94,8 +100,7 @@ std::size_t hashUpperAscii(std::string_view s) {
 }  // namespace
 
 std::size_t CaseInsensitiveHash::operator()(std::string_view s) const noexcept {
-  if (isAscii(s)) return hashUpperAscii(s);
-  return hashUpperAscii(upper(s));
+  return isAscii(s) ? hashUpperAscii(s) : hashUpperAscii(upper(s));
 }
 
 }  // namespace palvex::text

@@ -215,7 +215,9 @@ std::string Variant::toString() const {
                     value_);
 }
 
-ObjectRef Variant::toObject() const {
+ObjectRef Variant::toObject() const { return objectRef(); }
+
+const ObjectRef& Variant::objectRef() const {
   if (auto p = std::get_if<ObjectRef>(&value_)) return *p;
   if (std::holds_alternative<Nothing>(value_)) throw objectNotSetError();
   throw typeMismatchError(std::string("a ") + typeName() + " is not an object");

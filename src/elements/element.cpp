@@ -67,15 +67,13 @@ void Element::Update() const {
 
 void Element::Aplicar(const Variant& control) {
   if (!control.isObject() && trapsErrors()) return;
-  Aplicar(*control.toObject());  // throws for Nothing or a value that is no object
+  Aplicar(*control.objectRef());  // throws for Nothing or a value that is no object
 }
 
-void Element::Aplicar(Object& control) {
-  // A control may call back into the engine and replace this shared element
-  // while it is being applied: keep it alive until the apply returns.
-  const std::shared_ptr<Object> keepAlive = weak_from_this().lock();
-  applyTo(control);
-}
+// Callers hold a counted reference to the element for the call (the
+// accessors hand one out), so a control that replaces the shared element
+// while it is being applied cannot pull it from under us.
+void Element::Aplicar(Object& control) { applyTo(control); }
 
 Variant Element::controlValue(std::size_t index) const {
   if (table_.properties[index].width == PropertyWidth::Whole16)

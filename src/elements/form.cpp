@@ -33,7 +33,7 @@ std::vector<Variant> controlsOf(Object& form) {
 // Frames take the form's colour here (an unreadable Tag is no override);
 // everything else goes through the first Tema's dispatch.
 void themeControl(const Variant& item, std::int32_t backColor) {
-  ObjectRef control = item.toObject();
+  const ObjectRef& control = item.objectRef();
   if (control->typeName() == kFrameType) {
     if (!detail::tagHoldsOverride(*control).value_or(false))
       detail::writeQuietly(*control, "BackColor", Variant(backColor));

@@ -51,7 +51,7 @@ void applyPlainCheck(Object& control) {
 void Tema::Aplicar(const Variant& objeto) {
   try {
     if (!objeto.isObject()) return;  // an empty reference has nothing to theme
-    ObjectRef control = objeto.toObject();
+    const ObjectRef& control = objeto.objectRef();
 
     try {
       std::array<Variant, 1> args{Variant(shared_from_this())};
@@ -76,7 +76,7 @@ void Tema::Aplicar(const Variant& objeto) {
 }
 
 void Tema::aplicarPorTipo(const Variant& control) {
-  Object& objeto = *control.toObject();
+  Object& objeto = *control.objectRef();
   const std::string type = objeto.typeName();
   if (type == "MSFlexGrid") {
     globales::sharedGrid()->Aplicar(control);
