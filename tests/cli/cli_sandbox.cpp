@@ -11,180 +11,107 @@
 #include <sstream>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace palvex::testing {
-namespace {
 
-// Names a sanitizer or the dynamic loader may need in the child.
-constexpr const char* kInherited[] = {"PATH", "LD_LIBRARY_PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"};
-
-std::vector<char*> pointers(std::vector<std::string>& strings) {
-  std::vector<char*> out;
-  for (auto& s : strings) out.push_back(s.data());
-  out.push_back(nullptr);
-  return out;
+CliTest::CliTest() {
+  // What the dynamic loader or a sanitizer may need; the rest points into `dir`.
+  for (const char* name : {"PATH", "LD_LIBRARY_PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+    if (const char* value = std::getenv(name)) env[name] = value;
+  env["HOME"] = at("home");
+  env["XDG_CONFIG_HOME"] = at("config");
+  env["XDG_CONFIG_DIRS"] = at("xdg");
+  env["PALVEX_INI"] = ini.string();
 }
 
-int exitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+pid_t CliTest::start(const Args& args, bool terminal) {
+  Args argv{PALVEX_CLI_PATH}, vars;
+  if (!store.empty()) argv.insert(argv.end(), {"--store", store.string()});
+  argv.insert(argv.end(), args.begin(), args.end());
+  for (const auto& [name, value] : env) vars.push_back(name + "=" + value);
+  auto pointers = [](Args& strings) {
+    std::vector<char*> out;
+    for (auto& s : strings) out.push_back(s.data());
+    out.push_back(nullptr);
+    return out;
+  };
 
-pid_t spawn(std::vector<std::string> argv, std::vector<std::string> env, posix_spawn_file_actions_t& actions) {
-  auto args = pointers(argv);
-  auto vars = pointers(env);
+  const int number = ++runs_;
+  int master = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (terminal) {
+    master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+      throw std::runtime_error("no pseudo-terminal available");
+    posix_spawn_file_actions_addclose(&actions, master);
+    posix_spawn_file_actions_addopen(&actions, 1, ::ptsname(master), O_WRONLY | O_NOCTTY, 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, at("out." + std::to_string(number)).c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  }
+  posix_spawn_file_actions_addopen(&actions, 2, at("err." + std::to_string(number)).c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  auto argp = pointers(argv), envp = pointers(vars);
   pid_t pid = 0;
-  const int rc = ::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), vars.data());
+  const int rc = ::posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+  children_[pid] = {number, master};
   return pid;
 }
 
-}  // namespace
-
-CliSandbox::CliSandbox() {
-  std::filesystem::create_directories(configHome());
-  std::filesystem::create_directories(dir_ / "xdg");
-  std::filesystem::create_directories(dir_ / "home");
-}
-
-std::vector<std::string> CliSandbox::environment() const {
-  std::map<std::string, std::string> vars;
-  for (const char* name : kInherited)
-    if (const char* value = std::getenv(name)) vars[name] = value;
-  vars["HOME"] = (dir_.path() / "home").string();
-  vars["XDG_CONFIG_HOME"] = configHome().string();
-  vars["XDG_CONFIG_DIRS"] = (dir_.path() / "xdg").string();
-  vars["PALVEX_INI"] = ini().string();
-  for (const auto& [name, value] : env_) {
-    if (value.empty())
-      vars.erase(name);
-    else
-      vars[name] = value;
-  }
-  std::vector<std::string> out;
-  for (const auto& [name, value] : vars) out.push_back(name + "=" + value);
-  return out;
-}
-
-std::vector<std::string> CliSandbox::commandLine(const std::vector<std::string>& args, bool withStore) const {
-  std::vector<std::string> argv{PALVEX_CLI_PATH};
-  if (withStore) {
-    argv.push_back("--store");
-    argv.push_back(store().string());
-  }
-  argv.insert(argv.end(), args.begin(), args.end());
-  return argv;
-}
-
-pid_t CliSandbox::start(const std::vector<std::string>& args, bool withStore) {
-  const int number = ++runs_;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  const auto out = path("out." + std::to_string(number)).string();
-  const auto err = path("err." + std::to_string(number)).string();
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const pid_t pid = spawn(commandLine(args, withStore), environment(), actions);
-  pending_[pid] = number;
-  return pid;
-}
-
-RunResult CliSandbox::finish(pid_t pid) {
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  const int number = pending_.at(pid);
-  pending_.erase(pid);
-  return {exitStatus(status), readFile(path("out." + std::to_string(number))),
-          readFile(path("err." + std::to_string(number)))};
-}
-
-RunResult CliSandbox::run(const std::vector<std::string>& args, bool withStore) {
-  return finish(start(args, withStore));
-}
-
-RunResult CliSandbox::runOnTerminal(const std::vector<std::string>& args) {
-  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-  if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
-    throw std::runtime_error("no pseudo-terminal available");
-  const std::string terminal = ::ptsname(master);
-
-  const int number = ++runs_;
-  const auto err = path("err." + std::to_string(number)).string();
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addclose(&actions, master);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, terminal.c_str(), O_WRONLY | O_NOCTTY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const pid_t pid = spawn(commandLine(args, true), environment(), actions);
-
-  // Read until the child's side closes: read() then fails with EIO.
-  std::string out;
+RunResult CliTest::finish(pid_t pid) {
+  const auto [number, master] = children_.at(pid);
+  children_.erase(pid);
+  RunResult result;
+  // A terminal is read until the child's side closes and read() fails with EIO.
   char buffer[4096];
-  for (;;) {
-    const ssize_t n = ::read(master, buffer, sizeof buffer);
-    if (n > 0) {
-      out.append(buffer, static_cast<std::size_t>(n));
-      continue;
-    }
-    if (n < 0 && errno == EINTR) continue;
-    break;
-  }
-  ::close(master);
+  for (ssize_t n = 0; master >= 0 && ((n = ::read(master, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR));)
+    if (n > 0) result.out.append(buffer, static_cast<std::size_t>(n));
+  if (master >= 0) ::close(master);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  return {exitStatus(status), out, readFile(err)};
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (master < 0) result.out = read(at("out." + std::to_string(number)));
+  result.err = read(at("err." + std::to_string(number)));
+  return result;
 }
 
-void CliSandbox::writeFile(const std::filesystem::path& path, const std::string& bytes) const {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string CliSandbox::readFile(const std::filesystem::path& path) const {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-std::size_t occurrences(const std::string& haystack, const std::string& needle) {
-  std::size_t count = 0;
-  for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + needle.size()))
-    ++count;
-  return count;
-}
-
-}  // namespace palvex::testing
-
-namespace palvex::testing {
-
-std::string CliTest::ok(const std::vector<std::string>& args) {
-  auto result = box.run(args);
+std::string CliTest::ok(const Args& args) {
+  const auto result = run(args);
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
   return result.out;
 }
 
-void CliTest::refused(const std::vector<std::string>& args, const std::string& fragment) {
-  const bool existed = std::filesystem::exists(box.store());
-  const std::string before = existed ? box.readFile(box.store()) : "";
-
-  auto result = box.run(args);
+void CliTest::refused(const Args& args, const std::string& fragment) {
+  const bool existed = std::filesystem::exists(store);
+  const std::string before = read(store);
+  const auto result = run(args);
   std::string command;
   for (const auto& arg : args) command += arg + " ";
-  EXPECT_EQ(result.status, 1) << command;
-  EXPECT_EQ(result.out, "") << command;
-  EXPECT_TRUE(result.err.starts_with("palvex: ")) << command << result.err;
-  EXPECT_EQ(occurrences(result.err, "\n"), 1u) << command << result.err;
-  EXPECT_NE(result.err.find(fragment), std::string::npos) << command << "\n  stderr: " << result.err;
-  ASSERT_EQ(std::filesystem::exists(box.store()), existed) << command;
-  if (existed) {
-    EXPECT_TRUE(box.readFile(box.store()) == before) << command << ": the store file changed";
-  }
+  SCOPED_TRACE(command);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_TRUE(result.err.starts_with("palvex: ") && result.err.find('\n') == result.err.size() - 1) << result.err;
+  EXPECT_NE(result.err.find(fragment), std::string::npos) << result.err;
+  EXPECT_EQ(std::filesystem::exists(store), existed);
+  EXPECT_TRUE(read(store) == before) << "the store file changed";
+}
+
+void CliTest::write(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::string CliTest::read(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 }  // namespace palvex::testing

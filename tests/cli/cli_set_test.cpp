@@ -12,45 +12,32 @@
 namespace palvex::testing {
 namespace {
 
-using Set = CliTest;
+using CliSet = CliTest;
 
-TEST_F(Set, AcceptsDecimalHexPatternAndWebColours) {
-  ok({"set", "Oscuro", "CForm", "MenuColor", "0", "--create"});
-  const std::pair<const char*, const char*> cases[] = {
-      {"-2147483633", "-2147483633"},
-      {"0x8000000F", "-2147483633"},
-      {"#FF0000", "255"},  // red lands in the low byte of 0x00BBGGRR
-      {"#0000FF", "16711680"},
-  };
-  for (const auto& [typed, stored] : cases) {
-    ok({"set", "Oscuro", "CForm", "BackColor", typed});
-    const auto json = ok({"show", "Oscuro", "--json"});
-    EXPECT_NE(json.find(std::string(R"({"name": "BackColor", "key": "BackColor", "value": )") + stored +
-                        R"(, "source": "store"})"),
-              std::string::npos)
-        << typed;
-  }
-}
-
-TEST_F(Set, ReportsWhatWasSavedAndTheNewCatalogueEntry) {
+TEST_F(CliSet, AcceptsDecimalHexPatternAndWebColoursAndReportsWhatWasSaved) {
   EXPECT_EQ(ok({"set", "Oscuro", "CForm", "BackColor", "#102030", "--create"}),
-            "Added theme \"Oscuro\" to the catalogue with index 0.\n"
-            "Oscuro: CForm.BackColor = 0x302010 (3153936)\n");
-  EXPECT_EQ(ok({"set", "oscuro", "CGrid", "BORDERSTYLE", "1"}), "Oscuro: CGrid.borderStyle = 1\n");
+            "Added theme \"Oscuro\" to the catalogue with index 0.\nOscuro: CForm.BackColor = 0x302010 (3153936)\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"-2147483633", "0x8000000F (-2147483633)"},
+      {"0x8000000F", "0x8000000F (-2147483633)"},
+      {"#FF0000", "0x0000FF (255)"},  // red lands in the low byte of 0x00BBGGRR
+      {"#0000FF", "0xFF0000 (16711680)"},
+  };
+  for (const auto& [typed, saved] : cases)
+    EXPECT_EQ(ok({"set", "oscuro", "CForm", "backcolor", typed}), std::string("Oscuro: CForm.BackColor = ") + saved + "\n");
+  EXPECT_NE(ok({"show", "Oscuro", "--json"}).find(R"({"name": "BackColor", "key": "BackColor", "value": 16711680, "source": "store"})"),
+            std::string::npos);
+  EXPECT_EQ(ok({"set", "Oscuro", "CGrid", "BORDERSTYLE", "-1"}), "Oscuro: CGrid.borderStyle = -1\n");
 }
 
-TEST_F(Set, SavesTheWholeElementUnderTheKeysTheEngineWrites) {
+TEST_F(CliSet, SavesTheWholeElementUnderTheKeysTheEngineWritesAndDescriptorNamesWork) {
   ok({"set", "Oscuro", "ccommandbutton", "BACKCOLORDISABLED", "7", "--create"});
   const auto file = ok({"export", "Oscuro"});
-  // Update writes every property of the element, this one in its written spelling.
   EXPECT_NE(file.find("\nBackColorDisabled=7\n"), std::string::npos) << file;
   EXPECT_NE(file.find("\nforeColorDisabled=8421504\n"), std::string::npos);
-  const auto json = ok({"show", "Oscuro", "--json"});
-  EXPECT_EQ(occurrences(json, "\"source\": \"store\""), 6u) << "the six button colours, and nothing else";
-}
+  EXPECT_EQ(occurrences(ok({"show", "Oscuro", "--json"}), "\"source\": \"store\""), 6u) << "the button's six colours";
 
-TEST_F(Set, DescriptorNamesReachTheirProperties) {
-  ok({"set", "Oscuro", "CGrid", "ForeColorFixed", "5", "--create"});
+  ok({"set", "Oscuro", "CGrid", "ForeColorFixed", "5"});
   ok({"set", "Oscuro", "CShape", "BorderColor", "6"});
   const auto json = ok({"show", "Oscuro", "--json"});
   EXPECT_NE(json.find(R"({"name": "foreColorFixed", "key": "foreColorFixed", "value": 5, "source": "store"})"),
@@ -59,43 +46,37 @@ TEST_F(Set, DescriptorNamesReachTheirProperties) {
             std::string::npos);
 }
 
-TEST_F(Set, NewThemeTakesTheIndexAfterTheHighest) {
+TEST_F(CliSet, NewThemeTakesTheIndexAfterTheHighest) {
   {
-    auto store = openSqliteStore(box.store());
-    store->write(kAppName, kCatalogueSection, "0", "Default");
-    store->write(kAppName, kCatalogueSection, "5", "Oscuro");
+    auto settings = openSqliteStore(store);
+    settings->write(kAppName, kCatalogueSection, "0", "Default");
+    settings->write(kAppName, kCatalogueSection, "5", "Oscuro");
   }
   EXPECT_NE(ok({"set", "Nuevo", "CForm", "BackColor", "1", "--create"}).find("with index 6."), std::string::npos);
-  EXPECT_EQ(ok({"list"}), "0  Default\n5  Oscuro\n6  Nuevo\n");
   // --create with a name already there adds nothing.
   EXPECT_EQ(ok({"set", "NUEVO", "CForm", "BackColor", "2", "--create"}), "Nuevo: CForm.BackColor = 0x000002 (2)\n");
+  EXPECT_EQ(ok({"list"}), "0  Default\n5  Oscuro\n6  Nuevo\n");
 }
 
-TEST_F(Set, ConcurrentCreatorsEachGetTheirOwnEntry) {
+TEST_F(CliSet, ConcurrentCreatorsEachGetTheirOwnEntry) {
   constexpr int kCreators = 8;
   std::vector<pid_t> pids;
   for (int i = 0; i < kCreators; ++i)
-    pids.push_back(box.start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
+    pids.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
   for (auto pid : pids) {
-    auto result = box.finish(pid);
+    const auto result = finish(pid);
     EXPECT_EQ(result.status, 0) << result.err;
   }
-
   const auto list = ok({"list"});
   std::set<std::string> indices, names;
   std::istringstream lines(list);
-  for (std::string index, name; lines >> index >> name;) {
-    indices.insert(index);
-    names.insert(name);
-  }
-  EXPECT_EQ(indices.size(), static_cast<std::size_t>(kCreators)) << list;
-  EXPECT_EQ(names.size(), static_cast<std::size_t>(kCreators)) << list;
-  for (int i = 0; i < kCreators; ++i) {
-    const auto json = ok({"show", "Tema" + std::to_string(i), "--json"});
-    EXPECT_NE(json.find(R"("key": "BackColor", "value": )" + std::to_string(i) + R"(, "source": "store")"),
-              std::string::npos)
-        << i;
-  }
+  for (std::string index, name; lines >> index >> name;) indices.insert(index), names.insert(name);
+  EXPECT_EQ(indices.size(), std::size_t{kCreators}) << list;
+  EXPECT_EQ(names.size(), std::size_t{kCreators}) << list;
+  for (int i = 0; i < kCreators; ++i)
+    EXPECT_NE(ok({"show", "Tema" + std::to_string(i), "--json"})
+                  .find(R"("key": "BackColor", "value": )" + std::to_string(i) + R"(, "source": "store")"),
+              std::string::npos) << i;
 }
 
 }  // namespace

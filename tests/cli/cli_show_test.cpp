@@ -1,0 +1,104 @@
+// palvex list and show: the catalogue, and each value with where it came from.
+
+#include <gtest/gtest.h>
+
+#include "cli_sandbox.h"
+
+namespace palvex::testing {
+namespace {
+
+using CliShow = CliTest;
+
+TEST_F(CliShow, ListsIndexAndNameInStoreOrder) {
+  EXPECT_EQ(ok({"list"}), "");
+  EXPECT_EQ(ok({"list", "--json"}), "[]\n");
+  EXPECT_FALSE(std::filesystem::exists(store)) << "reading creates no store";
+  ok({"set", "Oscuro", "CForm", "BackColor", "1", "--create"});
+  ok({"set", "Añil \"claro\"", "CForm", "BackColor", "2", "--create"});
+  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Añil \"claro\"\n");
+  EXPECT_EQ(ok({"list", "--json"}), R"([{"index": 0, "name": "Oscuro"}, {"index": 1, "name": "Añil \"claro\""}])" "\n");
+}
+
+TEST_F(CliShow, JsonHasEveryElementInSlotOrderWithTheKeysReadAtCreation) {
+  const auto json = ok({"show", "--json"});
+  EXPECT_TRUE(json.starts_with(
+      R"({"theme": "Default", "elements": [{"class": "CCommandButton", "section": "BUTTON", "properties": [)"
+      R"({"name": "foreColor", "key": "foreColor", "value": 16777215, "source": "default"}, )"))
+      << json;
+  std::size_t pos = 0;
+  for (const char* cls : {"CCommandButton", "CGrid", "CText", "CTabStrip", "CCheckBox", "CLabel", "CToolBar",
+                          "CStatusBar", "CForm", "CShape"}) {
+    pos = json.find(std::string("\"class\": \"") + cls + "\"", pos);
+    ASSERT_NE(pos, std::string::npos) << cls;
+  }
+  EXPECT_EQ(occurrences(json, "\"source\": \"default\""), 38u);
+  EXPECT_NE(json.find(R"({"name": "CheckColor", "key": "checkColor", "value": 8421504, "source": "default"})"),
+            std::string::npos);
+  EXPECT_TRUE(json.ends_with(R"({"name": "borderColor", "key": "BorderColor", "value": 16627362, "source": "default"}]}]})" "\n"));
+}
+
+TEST_F(CliShow, TextHasHexDecimalSourceSystemNamesAndSwatchesOnATrueColourTerminal) {
+  ok({"set", "Oscuro", "CForm", "BackColor", "0x8000000F", "--create"});
+  ok({"set", "Oscuro", "CText", "BackColorFocused", "0x80000019"});  // index 25 has no name
+  ok({"set", "Oscuro", "CLabel", "foreColor", "255"});
+  const auto text = ok({"show", "OSCURO"});
+  EXPECT_TRUE(text.starts_with("Theme \"Oscuro\"\n\nCCommandButton  (BUTTON)\n")) << text;
+  for (const char* line : {"\nCForm  (FORM)\n  BackColor               0x8000000F  -2147483633  store    button face\n",
+                           "\n  MenuColor               0xEED9D0       15653328  store\n",
+                           "\n  backColorFocused        0x80000019  -2147483623  store\n",
+                           "\n  foreColor               0x0000FF            255  store\n",
+                           "\nCShape  (SHAPE)\n  borderColor             0xFDB6A2       16627362  default\n",
+                           "\n  borderStyle                                   0  default\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+  EXPECT_EQ(text.find("\x1b["), std::string::npos) << "no colours when stdout is a file";
+
+  env["COLORTERM"] = "truecolor";
+  const auto coloured = run({"show", "Oscuro"}, true);
+  EXPECT_EQ(coloured.status, 0) << coloured.err;
+  for (const char* swatch : {"\x1b[48;2;255;0;0m  \x1b[0m 0x0000FF", "\x1b[48;2;208;217;238m  \x1b[0m 0xEED9D0",
+                             "\x1b[48;2;240;240;240m  \x1b[0m 0x8000000F", "  backColorFocused           0x80000019"})
+    EXPECT_NE(coloured.out.find(swatch), std::string::npos) << swatch << coloured.out;
+  env.erase("COLORTERM");
+  const auto plain = run({"show", "Oscuro"}, true);
+  EXPECT_NE(plain.out.find("0xEED9D0"), std::string::npos);
+  EXPECT_EQ(plain.out.find("\x1b["), std::string::npos);
+}
+
+TEST_F(CliShow, OverrideFileValuesWinAndAnElementThatCannotLoadShowsItsError) {
+  ok({"set", "Oscuro", "CLabel", "foreColor", "1", "--create"});
+  ok({"set", "Oscuro", "CForm", "MenuColor", "2"});
+  write(ini, "[Palvex\\Oscuro\\LABEL]\nforeColor=255\n[Palvex\\Oscuro\\FORM]\nMenuColor=\n"
+             "[Palvex\\Oscuro\\GRID]\nborderStyle=40000\n");
+  const auto json = ok({"show", "Oscuro", "--json"});
+  EXPECT_NE(json.find(R"("section": "LABEL", "properties": [{"name": "foreColor", "key": "foreColor", "value": 255, "source": "ini"}])"),
+            std::string::npos) << json;
+  // An empty override value leaves the store's.
+  EXPECT_NE(json.find(R"({"name": "MenuColor", "key": "MenuColor", "value": 2, "source": "store"})"), std::string::npos);
+  EXPECT_EQ(occurrences(json, "\"source\": \"ini\""), 1u);
+  EXPECT_NE(json.find(R"({"class": "CGrid", "section": "GRID", "error": {"number": 6, "message": ")"), std::string::npos);
+  EXPECT_EQ(occurrences(json, "\"source\": "), 38u - 10u);
+  const auto text = ok({"show", "Oscuro"});
+  EXPECT_NE(text.find("CGrid  (GRID)\n  error 6: "), std::string::npos) << text;
+
+  // Without PALVEX_INI the override file is found under XDG_CONFIG_HOME.
+  env.erase("PALVEX_INI");
+  std::filesystem::create_directories(dir / "config/orvane");
+  write(dir / "config/orvane/Orvane.ini", "[Palvex\\Default\\SHAPE]\nborderColor=&HFF\n");
+  EXPECT_NE(ok({"show", "--json"}).find(R"({"name": "borderColor", "key": "BorderColor", "value": 255, "source": "ini"})"),
+            std::string::npos);
+}
+
+TEST_F(CliShow, DefaultStoreIsPalvexStoreElseUnderXdgConfigHome) {
+  const auto given = store;
+  store.clear();
+  ok({"set", "Oscuro", "CForm", "BackColor", "1", "--create"});
+  EXPECT_TRUE(std::filesystem::exists(dir / "config/orvane/settings.sqlite"));
+  env["PALVEX_STORE"] = given.string();
+  ok({"set", "Otro", "CForm", "BackColor", "1", "--create"});
+  EXPECT_EQ(ok({"list"}), "0  Otro\n");
+  env.erase("PALVEX_STORE");
+  EXPECT_EQ(ok({"list"}), "0  Oscuro\n");
+}
+
+}  // namespace
+}  // namespace palvex::testing
