@@ -1,14 +1,11 @@
 #include "cli_sandbox.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace palvex::testing {
@@ -28,35 +25,27 @@ pid_t CliTest::start(const Args& args, bool terminal) {
   if (!store.empty()) argv.insert(argv.end(), {"--store", store.string()});
   argv.insert(argv.end(), args.begin(), args.end());
   for (const auto& [name, value] : env) vars.push_back(name + "=" + value);
-  auto pointers = [](Args& strings) {
-    std::vector<char*> out;
-    for (auto& s : strings) out.push_back(s.data());
-    out.push_back(nullptr);
-    return out;
-  };
+  std::vector<char*> argp, envp;
+  for (auto& arg : argv) argp.push_back(arg.data());
+  for (auto& var : vars) envp.push_back(var.data());
+  argp.push_back(nullptr);
+  envp.push_back(nullptr);
 
-  const int number = ++runs_;
-  int master = -1;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  if (terminal) {
-    master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
-      throw std::runtime_error("no pseudo-terminal available");
-    posix_spawn_file_actions_addclose(&actions, master);
-    posix_spawn_file_actions_addopen(&actions, 1, ::ptsname(master), O_WRONLY | O_NOCTTY, 0);
-  } else {
-    posix_spawn_file_actions_addopen(&actions, 1, at("out." + std::to_string(number)).c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const auto number = std::to_string(++runs_);
+  const int master = terminal ? ::posix_openpt(O_RDWR | O_NOCTTY) : -1;
+  if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0))
+    throw std::runtime_error("no pseudo-terminal available");
+  const std::string out = terminal ? ::ptsname(master) : at("out." + number), err = at("err." + number);
+  const pid_t pid = ::fork();
+  if (pid == 0) {  // the child; the parent is single-threaded, so this much is safe before exec
+    ::dup2(::open("/dev/null", O_RDONLY), 0);
+    ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY, 0600), 1);
+    ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+    if (master >= 0) ::close(master);
+    ::execve(argp[0], argp.data(), envp.data());
+    ::_exit(127);
   }
-  posix_spawn_file_actions_addopen(&actions, 2, at("err." + std::to_string(number)).c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  auto argp = pointers(argv), envp = pointers(vars);
-  pid_t pid = 0;
-  const int rc = ::posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+  if (pid < 0) throw std::runtime_error("cannot start " + argv[0]);
   children_[pid] = {number, master};
   return pid;
 }
@@ -64,19 +53,17 @@ pid_t CliTest::start(const Args& args, bool terminal) {
 RunResult CliTest::finish(pid_t pid) {
   const auto [number, master] = children_.at(pid);
   children_.erase(pid);
-  RunResult result;
+  std::string terminalOut;
   // A terminal is read until the child's side closes and read() fails with EIO.
   char buffer[4096];
   for (ssize_t n = 0; master >= 0 && ((n = ::read(master, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR));)
-    if (n > 0) result.out.append(buffer, static_cast<std::size_t>(n));
+    if (n > 0) terminalOut.append(buffer, static_cast<std::size_t>(n));
   if (master >= 0) ::close(master);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  if (master < 0) result.out = read(at("out." + std::to_string(number)));
-  result.err = read(at("err." + std::to_string(number)));
-  return result;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, master >= 0 ? terminalOut : read(at("out." + number)),
+          read(at("err." + number))};
 }
 
 std::string CliTest::ok(const Args& args) {
@@ -99,19 +86,6 @@ void CliTest::refused(const Args& args, const std::string& fragment) {
   EXPECT_NE(result.err.find(fragment), std::string::npos) << result.err;
   EXPECT_EQ(std::filesystem::exists(store), existed);
   EXPECT_TRUE(read(store) == before) << "the store file changed";
-}
-
-void CliTest::write(const std::filesystem::path& file, const std::string& bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + file.string());
-}
-
-std::string CliTest::read(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 }  // namespace palvex::testing

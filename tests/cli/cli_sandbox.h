@@ -6,7 +6,9 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +20,7 @@ namespace palvex::testing {
 using Args = std::vector<std::string>;
 
 struct RunResult {
-  int status = -1;  // -1 when the program did not exit normally
+  int status;  // -1 when the program did not exit normally
   std::string out, err;
 };
 
@@ -27,7 +29,7 @@ class CliTest : public ::testing::Test {
   CliTest();
 
   // Starts the program with --store <store> (left out when `store` is empty)
-  // and `args`. On a `terminal`, stdout is a pseudo-terminal and its lines end in "\r\n".
+  // and `args`. On a `terminal`, stdout is a pseudo-terminal and lines end in "\r\n".
   pid_t start(const Args& args, bool terminal = false);
   RunResult finish(pid_t pid);
   RunResult run(const Args& args, bool terminal = false) { return finish(start(args, terminal)); }
@@ -39,8 +41,14 @@ class CliTest : public ::testing::Test {
   void refused(const Args& args, const std::string& fragment);
 
   std::string at(const std::string& name) const { return (dir / name).string(); }
-  static void write(const std::filesystem::path& file, const std::string& bytes);
-  static std::string read(const std::filesystem::path& file);
+  static void write(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
+  static std::string read(const std::filesystem::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+  }
 
   TempDir dir;
   std::filesystem::path store = dir / "store.sqlite";
@@ -48,7 +56,7 @@ class CliTest : public ::testing::Test {
   std::map<std::string, std::string> env;  // the children's whole environment
 
  private:
-  std::map<pid_t, std::pair<int, int>> children_;  // pid -> run number, terminal master (-1 when none)
+  std::map<pid_t, std::pair<std::string, int>> children_;  // pid -> run number, terminal (-1 when none)
   int runs_ = 0;
 };
 
