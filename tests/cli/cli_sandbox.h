@@ -10,7 +10,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/test_env.h"
@@ -26,12 +25,16 @@ struct RunResult {
 
 class CliTest : public ::testing::Test {
  protected:
-  CliTest();
+  struct Child {
+    pid_t pid;
+    int terminal;  // the pseudo-terminal's master side, or -1
+  };
 
+  CliTest();
   // Starts the program with --store <store> (left out when `store` is empty)
   // and `args`. On a `terminal`, stdout is a pseudo-terminal and lines end in "\r\n".
-  pid_t start(const Args& args, bool terminal = false);
-  RunResult finish(pid_t pid);
+  Child start(const Args& args, bool terminal = false);
+  RunResult finish(Child child);
   RunResult run(const Args& args, bool terminal = false) { return finish(start(args, terminal)); }
 
   // Expects success with nothing on stderr; returns stdout.
@@ -53,11 +56,8 @@ class CliTest : public ::testing::Test {
   TempDir dir;
   std::filesystem::path store = dir / "store.sqlite";
   std::filesystem::path ini = dir / "Orvane.ini";
-  std::map<std::string, std::string> env;  // the children's whole environment
-
- private:
-  std::map<pid_t, std::pair<std::string, int>> children_;  // pid -> run number, terminal (-1 when none)
-  int runs_ = 0;
+  std::map<std::string, std::string> env = {{"HOME", at("home")}, {"XDG_CONFIG_HOME", at("config")},
+                                            {"XDG_CONFIG_DIRS", at("xdg")}, {"PALVEX_INI", ini.string()}};
 };
 
 inline std::size_t occurrences(const std::string& haystack, const std::string& needle) {

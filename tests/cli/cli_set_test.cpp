@@ -52,10 +52,10 @@ TEST_F(CliSet, NewThemeTakesTheIndexAfterTheHighest) {
 }
 
 TEST_F(CliSet, ConcurrentCreatorsEachGetTheirOwnEntry) {
-  std::vector<pid_t> pids;
+  std::vector<Child> children;
   for (int i = 0; i < 8; ++i)
-    pids.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
-  for (auto pid : pids) EXPECT_EQ(finish(pid).status, 0);
+    children.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
+  for (auto child : children) EXPECT_EQ(finish(child).status, 0);
   // An entry written over by another creator would leave its theme unknown.
   EXPECT_EQ(occurrences(ok({"list"}), "\n"), 8u);
   for (int i = 0; i < 8; ++i)
