@@ -13,18 +13,13 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
   return text;
 }
 
-class CliExchange : public CliTest {
- protected:
-  // A theme with values from the store, the override file and the defaults.
-  void makeOscuro() {
-    ok({"set", "Oscuro", "CForm", "BackColor", "#202020", "--create"});
-    ok({"set", "Oscuro", "CGrid", "borderStyle", "1"});
-    write(ini, "[Palvex\\Oscuro\\LABEL]\nforeColor=12345\n");
-  }
-};
+using CliExchange = CliTest;
 
-TEST_F(CliExchange, ExportImportUnderAnotherNameExportAgainDiffersOnlyInTheName) {
-  makeOscuro();
+TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOverrideFile) {
+  // Values from the store, the override file and the defaults.
+  ok({"set", "Oscuro", "CForm", "BackColor", "#202020", "--create"});
+  ok({"set", "Oscuro", "CGrid", "borderStyle", "1"});
+  write(ini, "[Palvex\\Oscuro\\LABEL]\nforeColor=12345\n");
   const auto file = ok({"export", "Oscuro"});
   EXPECT_TRUE(file.starts_with("; ")) << file;
   std::size_t pos = 0;
@@ -46,11 +41,8 @@ TEST_F(CliExchange, ExportImportUnderAnotherNameExportAgainDiffersOnlyInTheName)
   ok({"export", "Copia", at("b.ini")});
   EXPECT_EQ(replaceAll(file, "[Palvex\\Oscuro\\", "[Palvex\\Copia\\"), read(at("b.ini")));
   EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Copia\n");
-}
 
-TEST_F(CliExchange, ExportInstalledAsTheOverrideFileGivesTheSameTheme) {
-  makeOscuro();
-  const auto file = ok({"export", "Oscuro"});
+  // Installed as the override file of another store, the export gives every value.
   const auto shown = ok({"show", "Oscuro", "--json"});
   store = dir / "other.sqlite";
   write(ini, file);

@@ -62,9 +62,7 @@ TEST_F(CliRefusal, RefusedCommandsSayWhyAndWriteNothing) {
 }
 
 TEST_F(CliRefusal, DamagedStoreFileIsNamedAndLeftAsItIs) {
-  std::string garbage;
-  for (int i = 0; i < 200; ++i) garbage += "not a settings store ";
-  write(store, garbage);
+  write(store, std::string(4096, '#'));
   write(at("t.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\n");
   for (const Args& args : {Args{"list"}, Args{"show"}, Args{"export", "Oscuro"},
                            Args{"set", "Oscuro", "CForm", "BackColor", "1", "--create"}, Args{"import", at("t.ini")}})
