@@ -127,11 +127,8 @@ TEST_F(CliSet, TakesEveryValueFormAndSavesTheWholeElement) {
 }
 
 TEST_F(CliSet, NewThemeTakesTheIndexAfterTheHighest) {
-  {
-    auto settings = openSqliteStore(store);
-    settings->write(kAppName, kCatalogueSection, "0", "Default");
-    settings->write(kAppName, kCatalogueSection, "5", "Oscuro");
-  }
+  openSqliteStore(store)->write(kAppName, kCatalogueSection, "0", "Default");
+  openSqliteStore(store)->write(kAppName, kCatalogueSection, "5", "Oscuro");
   EXPECT_NE(ok({"set", "Nuevo", "CForm", "BackColor", "1", "--create"}).find("with index 6."), std::string::npos);
   // --create with a name already there adds nothing.
   EXPECT_EQ(ok({"set", "NUEVO", "CForm", "BackColor", "2", "--create"}), "Nuevo: CForm.BackColor = 0x000002 (2)\n");

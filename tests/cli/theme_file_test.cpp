@@ -53,6 +53,7 @@ TEST(ThemeFile, ReportsTheFirstProblemWithItsLineAndCountsTheRest) {
       {"[Palvex\\A\\FORM]\n[Palvex\\A\\form]\n", "t.ini:2: section FORM appears again (first on line 1)"},
       {"[Palvex\\A\\FORM]\n[Palvex\\B\\GRID]\n", "t.ini:2: section for a second theme \"B\" (line 1 is for \"A\"); use --as NAME"},
       {"; only a comment\n", "t.ini: no theme sections"},
+      {"[Palvex\\Oscuro\\FORM]\n[Palvex\\OSCURO\\GRID]\n", "Oscuro"},  // one theme under two spellings
       {"[Palvex\\A\\FORM]\nBackColor=1\nMenuColor=y\nnope=1\n", "t.ini:3: value \"y\" of key \"MenuColor\": " + notANumber + " (and 1 more problem)"},
       {"[Palvex\\A\\FORM]\nBackColor=x\nMenuColor=y\nnope=1\n", "t.ini:2: value \"x\" of key \"BackColor\": " + notANumber + " (and 2 more problems)"},
   };
@@ -61,7 +62,6 @@ TEST(ThemeFile, ReportsTheFirstProblemWithItsLineAndCountsTheRest) {
     EXPECT_EQ(message.substr(0, expected.size()), expected) << text;
     EXPECT_EQ(message.find("more problem") == std::string::npos, expected.find("more problem") == std::string::npos) << message;
   }
-  EXPECT_EQ(outcome("[Palvex\\Oscuro\\FORM]\n[Palvex\\OSCURO\\GRID]\n"), "Oscuro") << "one theme under two spellings";
   EXPECT_NE(outcome("[Palvex\\A\\GRID]\n[Palvex\\B\\GRID]\n", true).find("appears again"), std::string::npos)
       << "renamed, two themes' sections of one word would land on the same section";
 }
