@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "cli_sandbox.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
@@ -133,9 +136,14 @@ TEST_F(CliSet, NewThemeTakesTheIndexAfterTheHighest) {
 }
 
 TEST_F(CliSet, ConcurrentCreatorsEachGetTheirOwnEntry) {
+  // The creators start while this process holds the store's write lock, so
+  // they all meet at the catalogue when it lets go.
   std::vector<Child> children;
-  for (int i = 0; i < 8; ++i)
-    children.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
+  openSqliteStore(store)->transaction([&] {
+    for (int i = 0; i < 8; ++i)
+      children.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  });
   for (auto child : children) EXPECT_EQ(finish(child).status, 0);
   // An entry written over by another creator would leave its theme unknown.
   EXPECT_EQ(occurrences(ok({"list"}), "\n"), 8u);
