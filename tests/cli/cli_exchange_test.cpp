@@ -37,6 +37,7 @@ TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOv
   EXPECT_EQ(read(at("a.ini")), file);
   EXPECT_EQ(ok({"import", at("a.ini"), "--as", "Copia"}),
             "Imported 38 values from " + at("a.ini") + " into theme \"Copia\" (new catalogue entry 1).\n");
+  EXPECT_EQ(occurrences(ok({"show", "Copia", "--json"}), "\"source\": \"store\""), 38u) << "every element saved";
   ok({"export", "Copia", at("b.ini")});
   EXPECT_EQ(replaceAll(file, "[Palvex\\Oscuro\\", "[Palvex\\Copia\\"), read(at("b.ini")));
   EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Copia\n");
