@@ -68,11 +68,8 @@ TEST_F(CliRefusal, DamagedStoreFileIsNamedAndLeftAsItIs) {
 }
 
 TEST_F(CliRefusal, HelpOnEveryCommand) {
-  for (const char* command : {"list", "show", "set", "export", "import"}) {
-    const auto result = run({command, "--help"});
-    EXPECT_EQ(result.status, 0) << command;
-    EXPECT_NE(result.out.find(std::string("Usage: palvex ") + command), std::string::npos) << result.out;
-  }
+  for (const char* command : {"list", "show", "set", "export", "import"})
+    EXPECT_NE(ok({command, "--help"}).find(std::string("Usage: palvex ") + command), std::string::npos) << command;
   EXPECT_NE(ok({"--help"}).find("--store"), std::string::npos);
 }
 
