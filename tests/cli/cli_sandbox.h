@@ -1,12 +1,14 @@
 #pragma once
-// Runs the built palvex program as a user would: one process per command,
-// with its own store file, XDG_CONFIG_HOME, XDG_CONFIG_DIRS and PALVEX_INI in
-// a temporary directory, so that nothing reaches the real user's settings.
+// Runs the built palvex program as a user would: one process per command, with
+// its store, XDG_CONFIG_HOME and override file in a temporary directory, so
+// that nothing reaches the real user's settings.
 
 #include <sys/types.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,65 +16,54 @@
 
 namespace palvex::testing {
 
+using Args = std::vector<std::string>;
+
 struct RunResult {
-  int status = -1;  // exit status; -1 when the program did not exit normally
-  std::string out;
-  std::string err;
+  int status;  // -1 when the program did not exit normally
+  std::string out, err;
 };
 
-class CliSandbox {
- public:
-  CliSandbox();
-
-  // The program with `args`, preceded by --store <store()> unless `withStore` is false.
-  RunResult run(const std::vector<std::string>& args, bool withStore = true);
-  // Same, with stdout on a pseudo-terminal (its output has "\r\n" line ends).
-  RunResult runOnTerminal(const std::vector<std::string>& args);
-
-  // Starts the program and returns at once; finish() waits for it.
-  pid_t start(const std::vector<std::string>& args, bool withStore = true);
-  RunResult finish(pid_t pid);
-
-  // Extra environment for the following runs; an empty value unsets the name.
-  void setEnv(const std::string& name, const std::string& value) { env_[name] = value; }
-
-  std::filesystem::path store() const { return dir_ / "store.sqlite"; }
-  std::filesystem::path ini() const { return dir_ / "Orvane.ini"; }
-  std::filesystem::path configHome() const { return dir_ / "config"; }
-  std::filesystem::path path(const std::string& name) const { return dir_ / name; }
-
-  void writeFile(const std::filesystem::path& path, const std::string& bytes) const;
-  std::string readFile(const std::filesystem::path& path) const;
-
- private:
-  std::vector<std::string> environment() const;
-  std::vector<std::string> commandLine(const std::vector<std::string>& args, bool withStore) const;
-
-  TempDir dir_;
-  std::map<std::string, std::string> env_;
-  std::map<pid_t, int> pending_;  // pid -> run number, for its output files
-  int runs_ = 0;
-};
-
-// The number of times `needle` occurs in `haystack`.
-std::size_t occurrences(const std::string& haystack, const std::string& needle);
-
-}  // namespace palvex::testing
-
-namespace palvex::testing {
-
-// A sandbox per test, with checks for the two outcomes of a command.
 class CliTest : public ::testing::Test {
  protected:
-  // Runs `args`, expecting success with nothing on stderr; returns stdout.
-  std::string ok(const std::vector<std::string>& args);
+  struct Child {
+    pid_t pid;
+    int terminal;  // the pseudo-terminal's master side, or -1
+  };
 
-  // Runs `args`, expecting a refusal: status 1, nothing on stdout, one line
-  // on stderr that holds `fragment`, and the store file exactly as before
-  // (still absent when it was absent).
-  void refused(const std::vector<std::string>& args, const std::string& fragment);
+  CliTest();
+  // Starts the program with --store <store> (left out when `store` is empty)
+  // and `args`. On a `terminal`, stdout is a pseudo-terminal and lines end in "\r\n".
+  Child start(const Args& args, bool terminal = false);
+  RunResult finish(Child child);
+  RunResult run(const Args& args, bool terminal = false) { return finish(start(args, terminal)); }
 
-  CliSandbox box;
+  // Expects success with nothing on stderr; returns stdout.
+  std::string ok(const Args& args);
+  // Expects status 1, nothing on stdout, one line on stderr holding
+  // `fragment`, and the store file as it was, byte for byte (or still absent).
+  void refused(const Args& args, const std::string& fragment);
+
+  std::string at(const std::string& name) const { return (dir / name).string(); }
+  static void write(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
+  static std::string read(const std::filesystem::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+  }
+
+  TempDir dir;
+  std::filesystem::path store = dir / "store.sqlite";
+  std::filesystem::path ini = dir / "Orvane.ini";
+  std::map<std::string, std::string> env = {{"HOME", at("home")}, {"XDG_CONFIG_HOME", at("config")},
+                                            {"XDG_CONFIG_DIRS", at("xdg")}, {"PALVEX_INI", ini.string()}};
 };
+
+inline std::size_t occurrences(const std::string& haystack, const std::string& needle) {
+  std::size_t count = 0;
+  for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + needle.size())) ++count;
+  return count;
+}
 
 }  // namespace palvex::testing

@@ -1,0 +1,157 @@
+// palvex list, show and set: the catalogue, each value with where it came
+// from, and setting one property (concurrent creators included).
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "cli_sandbox.h"
+#include "palvex/settings.h"
+#include "palvex/settings_store.h"
+
+namespace palvex::testing {
+namespace {
+
+using CliShow = CliTest;
+using CliSet = CliTest;
+
+TEST_F(CliShow, ListsTheCatalogueInStoreOrderFromTheGivenOrTheUsersStore) {
+  EXPECT_EQ(ok({"list"}), "");
+  EXPECT_EQ(ok({"list", "--json"}), "[]\n");
+  EXPECT_FALSE(std::filesystem::exists(store)) << "reading creates no store";
+  ok({"set", "Oscuro", "CForm", "BackColor", "1", "--create"});
+  ok({"set", "Añil \"claro\"", "CForm", "BackColor", "2", "--create"});
+  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Añil \"claro\"\n");
+  EXPECT_EQ(ok({"list", "--json"}), R"([{"index": 0, "name": "Oscuro"}, {"index": 1, "name": "Añil \"claro\""}])" "\n");
+
+  // Without --store: $PALVEX_STORE, else the one under XDG_CONFIG_HOME.
+  env["PALVEX_STORE"] = store.string();
+  store.clear();
+  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Añil \"claro\"\n");
+  env.erase("PALVEX_STORE");
+  ok({"set", "Otro", "CForm", "BackColor", "1", "--create"});
+  EXPECT_EQ(ok({"list"}), "0  Otro\n");
+  EXPECT_TRUE(std::filesystem::exists(dir / "config/orvane/settings.sqlite"));
+}
+
+TEST_F(CliShow, JsonHasEveryElementInSlotOrderWithTheKeysReadAtCreation) {
+  const auto json = ok({"show", "--json"});
+  EXPECT_TRUE(json.starts_with(
+      R"({"theme": "Default", "elements": [{"class": "CCommandButton", "section": "BUTTON", "properties": [)"
+      R"({"name": "foreColor", "key": "foreColor", "value": 16777215, "source": "default"}, )"))
+      << json;
+  std::size_t pos = 0;
+  for (const char* cls : {"CCommandButton", "CGrid", "CText", "CTabStrip", "CCheckBox", "CLabel", "CToolBar",
+                          "CStatusBar", "CForm", "CShape"}) {
+    pos = json.find(std::string("\"class\": \"") + cls + "\"", pos);
+    ASSERT_NE(pos, std::string::npos) << cls;
+  }
+  EXPECT_EQ(occurrences(json, "\"source\": \"default\""), 38u);
+  EXPECT_TRUE(json.ends_with(R"({"name": "borderColor", "key": "BorderColor", "value": 16627362, "source": "default"}]}]})" "\n"));
+}
+
+TEST_F(CliShow, TextHasHexDecimalSourceSystemNamesAndSwatchesOnATrueColourTerminal) {
+  ok({"set", "Oscuro", "CForm", "BackColor", "0x8000000F", "--create"});
+  ok({"set", "Oscuro", "CText", "BackColorFocused", "0x80000019"});  // index 25 has no name
+  ok({"set", "Oscuro", "CLabel", "foreColor", "255"});
+  const auto text = ok({"show", "OSCURO"});
+  EXPECT_TRUE(text.starts_with("Theme \"Oscuro\"\n\nCCommandButton  (BUTTON)\n")) << text;
+  for (const char* line : {"\nCForm  (FORM)\n  BackColor               0x8000000F  -2147483633  store    button face\n",
+                           "\n  MenuColor               0xEED9D0       15653328  store\n",
+                           "\n  backColorFocused        0x80000019  -2147483623  store\n",
+                           "\n  foreColor               0x0000FF            255  store\n",
+                           "\nCShape  (SHAPE)\n  borderColor             0xFDB6A2       16627362  default\n",
+                           "\n  borderStyle                                   0  default\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+  EXPECT_EQ(text.find("\x1b["), std::string::npos) << "no colours when stdout is a file";
+
+  env["COLORTERM"] = "truecolor";
+  const auto coloured = run({"show", "Oscuro"}, true);
+  EXPECT_EQ(coloured.status, 0) << coloured.err;
+  for (const char* swatch : {"\x1b[48;2;255;0;0m  \x1b[0m 0x0000FF", "\x1b[48;2;208;217;238m  \x1b[0m 0xEED9D0",
+                             "\x1b[48;2;240;240;240m  \x1b[0m 0x8000000F", "  backColorFocused           0x80000019"})
+    EXPECT_NE(coloured.out.find(swatch), std::string::npos) << swatch << coloured.out;
+  env.erase("COLORTERM");
+  const auto plain = run({"show", "Oscuro"}, true);
+  EXPECT_NE(plain.out.find("0xEED9D0"), std::string::npos);
+  EXPECT_EQ(plain.out.find("\x1b["), std::string::npos);
+}
+
+TEST_F(CliShow, OverrideFileValuesWinAndAnElementThatCannotLoadShowsItsError) {
+  ok({"set", "Oscuro", "CLabel", "foreColor", "1", "--create"});
+  ok({"set", "Oscuro", "CForm", "MenuColor", "2"});
+  write(ini, "[Palvex\\Oscuro\\LABEL]\nforeColor=255\n[Palvex\\Oscuro\\FORM]\nMenuColor=\n"
+             "[Palvex\\Oscuro\\GRID]\nborderStyle=40000\n");
+  const auto json = ok({"show", "Oscuro", "--json"});
+  for (const char* part : {R"("section": "LABEL", "properties": [{"name": "foreColor", "key": "foreColor", "value": 255, "source": "ini"}])",
+                           // An empty override value leaves the store's.
+                           R"({"name": "MenuColor", "key": "MenuColor", "value": 2, "source": "store"})",
+                           R"({"class": "CGrid", "section": "GRID", "error": {"number": 6, "message": ")"})
+    EXPECT_NE(json.find(part), std::string::npos) << part << json;
+  EXPECT_EQ(occurrences(json, "\"source\": \"ini\""), 1u);
+  EXPECT_EQ(occurrences(json, "\"source\": "), 38u - 10u);
+  const auto text = ok({"show", "Oscuro"});
+  EXPECT_NE(text.find("CGrid  (GRID)\n  error 6: "), std::string::npos) << text;
+
+  // Without PALVEX_INI the override file is found under XDG_CONFIG_HOME.
+  env.erase("PALVEX_INI");
+  std::filesystem::create_directories(dir / "config/orvane");
+  write(dir / "config/orvane/Orvane.ini", "[Palvex\\Default\\SHAPE]\nborderColor=&HFF\n");
+  EXPECT_NE(ok({"show", "--json"}).find(R"({"name": "borderColor", "key": "BorderColor", "value": 255, "source": "ini"})"),
+            std::string::npos);
+}
+
+TEST_F(CliSet, TakesEveryValueFormAndSavesTheWholeElement) {
+  EXPECT_EQ(ok({"set", "Oscuro", "CForm", "BackColor", "#102030", "--create"}),
+            "Added theme \"Oscuro\" to the catalogue with index 0.\nOscuro: CForm.BackColor = 0x302010 (3153936)\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"-2147483633", "0x8000000F (-2147483633)"},
+      {"0x8000000F", "0x8000000F (-2147483633)"},
+      {"#FF0000", "0x0000FF (255)"},  // red lands in the low byte of 0x00BBGGRR
+      {"#0000FF", "0xFF0000 (16711680)"},
+  };
+  for (const auto& [typed, saved] : cases)
+    EXPECT_EQ(ok({"set", "oscuro", "CForm", "backcolor", typed}), std::string("Oscuro: CForm.BackColor = ") + saved + "\n");
+  EXPECT_EQ(ok({"set", "Oscuro", "CGrid", "BORDERSTYLE", "-1"}), "Oscuro: CGrid.borderStyle = -1\n");
+  // Class and property names match without regard to case.
+  ok({"set", "Oscuro", "ccommandbutton", "BACKCOLORDISABLED", "7"});
+  ok({"set", "Oscuro", "CShape", "BorderColor", "6"});
+  const auto json = ok({"show", "Oscuro", "--json"});
+  for (const char* property : {R"({"name": "BackColor", "key": "BackColor", "value": 16711680, "source": "store"})",
+                               R"({"name": "borderStyle", "key": "borderStyle", "value": -1, "source": "store"})",
+                               R"({"name": "backColorDisabled", "key": "backColorDisabled", "value": 7, "source": "store"})",
+                               R"({"name": "borderColor", "key": "BorderColor", "value": 6, "source": "store"})"})
+    EXPECT_NE(json.find(property), std::string::npos) << property;
+  EXPECT_EQ(occurrences(json, "\"source\": \"store\""), 2u + 10u + 6u + 1u) << "the four elements, and nothing else";
+}
+
+TEST_F(CliSet, NewThemeTakesTheIndexAfterTheHighest) {
+  openSqliteStore(store)->write(kAppName, kCatalogueSection, "0", "Default");
+  openSqliteStore(store)->write(kAppName, kCatalogueSection, "5", "Oscuro");
+  EXPECT_NE(ok({"set", "Nuevo", "CForm", "BackColor", "1", "--create"}).find("with index 6."), std::string::npos);
+  // --create with a name already there adds nothing.
+  EXPECT_EQ(ok({"set", "NUEVO", "CForm", "BackColor", "2", "--create"}), "Nuevo: CForm.BackColor = 0x000002 (2)\n");
+  EXPECT_EQ(ok({"list"}), "0  Default\n5  Oscuro\n6  Nuevo\n");
+}
+
+TEST_F(CliSet, ConcurrentCreatorsEachGetTheirOwnEntry) {
+  // The creators start while this process holds the store's write lock, so
+  // they all meet at the catalogue when it lets go.
+  std::vector<Child> children;
+  openSqliteStore(store)->transaction([&] {
+    for (int i = 0; i < 8; ++i)
+      children.push_back(start({"set", "Tema" + std::to_string(i), "CForm", "BackColor", std::to_string(i), "--create"}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  });
+  for (auto child : children) EXPECT_EQ(finish(child).status, 0);
+  // An entry written over by another creator would leave its theme unknown.
+  EXPECT_EQ(occurrences(ok({"list"}), "\n"), 8u);
+  for (int i = 0; i < 8; ++i)
+    EXPECT_NE(ok({"show", "Tema" + std::to_string(i), "--json"})
+                  .find(R"("key": "BackColor", "value": )" + std::to_string(i) + R"(, "source": "store")"),
+              std::string::npos) << i;
+}
+
+}  // namespace
+}  // namespace palvex::testing
