@@ -2,6 +2,7 @@
 
 #include "engine/globales.h"
 #include "engine/settings_cache.h"
+#include "palvex/error.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/variant.h"
@@ -20,9 +21,15 @@ std::string elementSection(std::string_view themeName, std::string_view sectionW
 }
 
 std::int32_t ReadElementSetting(std::string_view sectionWord, std::string_view key, std::int32_t fallback) {
-  Currency number = GetSettingNumber(kAppName, currentSection(sectionWord), key, Currency::fromInteger(fallback));
-  // Rounds half to even; past 32 bits the overflow reaches the element being created.
-  return Variant(number).toInt32();
+  const std::string section = currentSection(sectionWord);
+  Currency number = GetSettingNumber(kAppName, section, key, Currency::fromInteger(fallback));
+  // Rounds half to even; past 32 bits the overflow reaches the element being
+  // created, naming the value so that a user can find and mend it.
+  try {
+    return Variant(number).toInt32();
+  } catch (const Error&) {
+    throw overflowError(section + "\\" + std::string(key) + " = " + number.toString() + " does not fit 32 bits");
+  }
 }
 
 void WriteElementSetting(std::string_view sectionWord, std::string_view key, std::int32_t value) {

@@ -36,6 +36,13 @@ TEST_F(ElementBehaviour, GridBorderStyleIsSixteenBitsWideAtCreationAndAfter) {
   EXPECT_EQ(grid->get("borderStyle"), Variant(std::int16_t{-32768}));
 }
 
+TEST_F(ElementBehaviour, TabStripReadsTheBorderColoursBeforeTheHoverColour) {
+  // Both overflow: the creation fails at whichever its reading order meets first.
+  storeValue("BUTTON", "TabBorderColorHover", "99999999999");
+  storeValue("BUTTON", "TabBorderColor", "99999999999");
+  EXPECT_PALVEX_ERROR(CTabStrip::create(), ErrorNumber::Overflow, "Palvex\\Default\\BUTTON\\TabBorderColor = ");
+}
+
 TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
   auto grid = CGrid::create();
   auto collection = grid->call("propDesc").toObject();

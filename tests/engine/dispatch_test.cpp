@@ -177,8 +177,8 @@ TEST_F(DispatchTest, WhileReloadingEveryAccessorReadsTheStoreAnewAndMayFail) {
   storeValue("LABEL", "foreColor", "99999999999");
   storeValue("FORM", "MenuColor", "99999999999");
   EXPECT_NO_THROW(tema_->Aplicar(label));
-  EXPECT_PALVEX_ERROR(tema_->LabelColor(), ErrorNumber::Overflow, "Long");
-  EXPECT_PALVEX_ERROR(tema_->configurarFormulario(makeControl("Form", {"BackColor"})), ErrorNumber::Overflow, "Long");
+  EXPECT_PALVEX_ERROR(tema_->LabelColor(), ErrorNumber::Overflow, "does not fit 32 bits");
+  EXPECT_PALVEX_ERROR(tema_->configurarFormulario(makeControl("Form", {"BackColor"})), ErrorNumber::Overflow, "does not fit 32 bits");
 }
 
 }  // namespace
