@@ -18,7 +18,16 @@ namespace {
 constexpr std::string_view kHeaderComment =
     "; Written by palvex export. Install it as Orvane.ini, or load it with palvex import.\n";
 
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+// Appended piece by piece: GCC 12 at -O2 and above warns (falsely, -Wrestrict)
+// on the inlined copy of `"\"" + std::string(s)`.
+std::string inQuotes(std::string_view s) {
+  std::string quoted;
+  quoted.reserve(s.size() + 2);
+  quoted += '"';
+  quoted += s;
+  quoted += '"';
+  return quoted;
+}
 
 std::string joined(const std::vector<std::string_view>& names) {
   std::string out;
