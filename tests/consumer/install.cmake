@@ -1,0 +1,5 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -P install.cmake
+# A fresh install of the build into PREFIX, for the consumer tests.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+  OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
