@@ -40,3 +40,14 @@ if(TARGET palvex_cli)
   set_tests_properties(consumer_installed_tool PROPERTIES
     FIXTURES_REQUIRED palvex_installed ENVIRONMENT_MODIFICATION "LD_LIBRARY_PATH=unset:")
 endif()
+
+# The Debian packages, unpacked into a temporary root, serve a consumer.
+find_program(DPKG_DEB dpkg-deb)
+if(DPKG_DEB AND PROJECT_IS_TOP_LEVEL)
+  add_test(NAME consumer_deb_packages
+    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${consumer_work}/deb
+            -DCONSUMER_SOURCE=${consumer_source} -DCPACK=${CMAKE_CPACK_COMMAND}
+            -DGENERATOR=${CMAKE_GENERATOR} -DCXX=${CMAKE_CXX_COMPILER}
+            -P ${consumer_source}/deb_test.cmake)
+  set_tests_properties(consumer_deb_packages PROPERTIES TIMEOUT 900)
+endif()
