@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  qt6-base-dev qt6-tools-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev fonts-dejavu-core
   dpkg-dev file)  # dpkg-shlibdeps and file: cpack -G DEB
 missing=()
 for p in "${packages[@]}"; do

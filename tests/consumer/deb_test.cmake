@@ -25,10 +25,16 @@ foreach(entry IN LISTS expected)
   if(dependency AND NOT depends MATCHES "(^|, )${dependency} \\(= ")
     message(FATAL_ERROR "${package} depends on \"${depends}\", not on its exact ${dependency}")
   endif()
-  execute_process(COMMAND dpkg-deb -x "${deb}" "${WORK}/root" COMMAND_ERROR_IS_FATAL ANY)
-  if(NOT EXISTS "${WORK}/root/${file}")
-    message(FATAL_ERROR "${package} does not carry ${file}")
+  execute_process(COMMAND dpkg-deb -c "${deb}" OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT contents MATCHES " \\./${file}( |\n)")
+    message(FATAL_ERROR "${package} does not carry ${file}:\n${contents}")
   endif()
+endforeach()
+
+# Every package made (the Qt binding's too, when built) goes into the root.
+file(GLOB debs "${WORK}/debs/*.deb")
+foreach(deb IN LISTS debs)
+  execute_process(COMMAND dpkg-deb -x "${deb}" "${WORK}/root" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
 execute_process(

@@ -31,7 +31,8 @@ endfunction()
 palvex_consumer_test(package -DCMAKE_PREFIX_PATH=${consumer_prefix})
 palvex_consumer_test(pkg-config -DCMAKE_PREFIX_PATH=${consumer_prefix})
 set_tests_properties(consumer_package consumer_pkg-config PROPERTIES FIXTURES_REQUIRED palvex_installed)
-palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR})
+# The core alone: a host without Qt turns the binding off.
+palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DPALVEX_BUILD_QT=OFF)
 
 # The installed program finds the installed library through its RUNPATH.
 if(TARGET palvex_cli)
