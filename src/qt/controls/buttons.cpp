@@ -32,7 +32,7 @@ skinButton::skinButton(QWidget* parent)
 
 skinButton::skinButton(const QString& caption, QWidget* parent) : skinButton(parent) { setText(caption); }
 
-QString skinButton::ControlClass() const { return detail::qstring(controlclass::kButton); }
+QString skinButton::ControlClass() const { return controls_detail::qstring(controlclass::kButton); }
 
 void skinButton::setColour(std::size_t slot, int colour) {
   if (colours_.set(slot, colour)) update();

@@ -16,7 +16,7 @@ constexpr int kTextMargin = 3;
 
 template <class Box>
 void setUpBox(Box* box) {
-  box->setStyle(detail::baseStyle());
+  box->setStyle(controls_detail::baseStyle());
   box->setFrame(false);
   box->setTextMargins(kTextMargin, 1, kTextMargin, 1);
   box->setFocusPolicy(Qt::StrongFocus);
@@ -24,9 +24,9 @@ void setUpBox(Box* box) {
 }
 
 template <class Box>
-detail::TextLook applyLook(Box* box, const detail::TextColours& colours) {
-  const detail::TextLook look = detail::textLook(colours, box->hasFocus());
-  detail::setPaletteIfChanged(box, detail::lookPalette(box->palette(), look));
+controls_detail::TextLook applyLook(Box* box, const controls_detail::TextColours& colours) {
+  const controls_detail::TextLook look = controls_detail::textLook(colours, box->hasFocus());
+  controls_detail::setPaletteIfChanged(box, controls_detail::lookPalette(box->palette(), look));
   return look;
 }
 
@@ -40,7 +40,7 @@ QSize boxSize(const QWidget* box, int characters) {
 
 // ---------------------------------------------------------------- skinText
 
-skinText::skinText(QWidget* parent) : QLineEdit(parent), colours_(detail::defaultTextColours()) {
+skinText::skinText(QWidget* parent) : QLineEdit(parent), colours_(controls_detail::defaultTextColours()) {
   setUpBox(this);
   syncPalette();
 }
@@ -53,10 +53,10 @@ QSize skinText::sizeHint() const { return boxSize(this, 17); }
 
 void skinText::paintEvent(QPaintEvent* event) {
   // Resolved again here: a system colour may have changed since the last paint.
-  const detail::TextLook look = applyLook(this, colours_);
+  const controls_detail::TextLook look = applyLook(this, colours_);
   QLineEdit::paintEvent(event);
   QPainter painter(this);
-  detail::drawBorder(painter, rect(), look.border);
+  controls_detail::drawBorder(painter, rect(), look.border);
 }
 
 void skinText::focusInEvent(QFocusEvent* event) {
