@@ -39,6 +39,15 @@ class Object : public std::enable_shared_from_this<Object> {
   // Objects that are not collections throw error 438.
   virtual std::vector<Variant> enumerate();
 
+  // The apply bracket: the engine calls beginApply before the first property
+  // it writes to this object while theming it, and endApply after the last,
+  // so that a toolkit adapter can gather one control's colour writes into one
+  // repaint. Brackets nest (a form is bracketed around the walk of its
+  // controls) and always close, also when theming fails. No-ops by default;
+  // neither may throw past the engine.
+  virtual void beginApply() {}
+  virtual void endApply() {}
+
   // Throwing wrappers: NoMember becomes error 438 naming the type and member.
   Variant get(std::string_view name);
   void set(std::string_view name, const Variant& value);
@@ -49,6 +58,19 @@ class Object : public std::enable_shared_from_this<Object> {
   Object() = default;
   Object(const Object&) = default;
   Object& operator=(const Object&) = default;
+};
+
+// Opens the apply bracket of an object for one scope. Whatever the object
+// throws from beginApply or endApply is swallowed: theming never fails.
+class ApplyBracket {
+ public:
+  explicit ApplyBracket(Object& object) noexcept;
+  ~ApplyBracket();
+  ApplyBracket(const ApplyBracket&) = delete;
+  ApplyBracket& operator=(const ApplyBracket&) = delete;
+
+ private:
+  Object* object_;
 };
 
 }  // namespace palvex

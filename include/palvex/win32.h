@@ -13,8 +13,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace palvex::win32 {
 
@@ -83,6 +85,25 @@ HMENU createMenu();
 bool appendSubMenu(HMENU menu, HMENU submenu);
 // SetMenu: gives `window` its menu bar (0 removes it).
 bool attachMenu(HWND window, HMENU menu);
+// Takes `submenu` out of `menu`'s items without destroying it; false when it
+// is not an item of `menu`.
+bool removeSubMenu(HMENU menu, HMENU submenu);
+
+// --- Ending windows and menus ---------------------------------------------------
+//
+// A toolkit binding destroys the handle of a widget that dies, so that a
+// handle never outlives what it stands for: afterwards IsWindow / IsMenu
+// answer false and no search finds it. Handles are never reused while live.
+
+// Destroys `window`, its child windows (deepest first) and the menu bar it
+// holds. False for a window that is not live.
+bool DestroyWindow(HWND window);
+// Destroys `menu` and every submenu below it that no other live menu or
+// window still uses, takes it out of the menus and windows that hold it, and
+// deletes the background brushes no live menu paints with any more (menus own
+// the brushes handed to them). False for a menu that is not live.
+bool DestroyMenu(HMENU menu);
+bool IsMenu(HMENU menu);
 
 // --- Inspection ----------------------------------------------------------------
 
@@ -90,6 +111,14 @@ std::optional<std::string> windowClassName(HWND window);  // as first registered
 std::optional<COLORREF> brushColour(HBRUSH brush);         // nullopt when not live
 HBRUSH classBackground(std::string_view className);        // 0 when unknown or none
 COLORREF statusBarColour(HWND window);                     // CLR_DEFAULT when never set
+// The live windows of the class named `className` (case-blind), in creation order.
+std::vector<HWND> windowsOfClass(std::string_view className);
+
+struct HandleCounts {
+  std::size_t windows = 0;
+  std::size_t menus = 0;
+};
+HandleCounts handleCounts();
 
 struct BrushCounts {
   std::size_t live = 0;              // brushes created and not yet deleted
@@ -103,15 +132,23 @@ BrushCounts brushCounts();
 class Listener {
  public:
   virtual ~Listener() = default;
-  virtual void classBackgroundChanged(std::string_view /*className*/, HBRUSH /*brush*/) {}
+  // `windows` are the live windows of that class: every one of them paints
+  // with the new brush.
+  virtual void classBackgroundChanged(std::string_view /*className*/, HBRUSH /*brush*/,
+                                      std::span<const HWND> /*windows*/) {}
   virtual void statusBarColourChanged(HWND /*window*/, COLORREF /*colour*/) {}
   // Called once per menu whose background changed (the bar and each submenu).
   virtual void menuBackgroundChanged(HMENU /*menu*/, HBRUSH /*brush*/) {}
   // Every SendMessageA to a live window, before it is handled.
   virtual void messageSent(HWND /*window*/, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
+  // After the handle is gone.
+  virtual void windowDestroyed(HWND /*window*/) {}
+  virtual void menuDestroyed(HMENU /*menu*/) {}
 };
 
-// Listeners are not owned; remove one before it dies.
+// Listeners are not owned; remove one before it dies. A listener may add or
+// remove listeners (itself or another) while it is being told: a removed
+// listener is not called again, not even for the notification in progress.
 void addListener(Listener* listener);
 void removeListener(Listener* listener);
 

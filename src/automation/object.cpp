@@ -29,4 +29,20 @@ Variant Object::call(std::string_view name, std::initializer_list<Variant> args)
   return call(name, std::span<Variant>(copy));
 }
 
+ApplyBracket::ApplyBracket(Object& object) noexcept : object_(&object) {
+  try {
+    object.beginApply();
+  } catch (...) {
+    // An adapter that cannot gather writes still takes them one by one.
+  }
+}
+
+ApplyBracket::~ApplyBracket() {
+  try {
+    object_->endApply();
+  } catch (...) {
+    // Theming never fails because a control could not flush its writes.
+  }
+}
+
 }  // namespace palvex

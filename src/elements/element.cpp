@@ -73,7 +73,10 @@ void Element::Aplicar(const Variant& control) {
 // Callers hold a counted reference to the element for the call (the
 // accessors hand one out), so a control that replaces the shared element
 // while it is being applied cannot pull it from under us.
-void Element::Aplicar(Object& control) { applyTo(control); }
+void Element::Aplicar(Object& control) {
+  ApplyBracket bracket(control);
+  applyTo(control);
+}
 
 Variant Element::controlValue(std::size_t index) const {
   if (table_.properties[index].width == PropertyWidth::Whole16)

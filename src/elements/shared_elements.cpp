@@ -4,6 +4,8 @@
 
 #include "engine/globales.h"
 #include "palvex/elements.h"
+#include "palvex/tema.h"
+#include "palvex/text.h"
 
 namespace palvex::globales {
 namespace {
@@ -29,5 +31,38 @@ std::shared_ptr<CToolBar> sharedToolBar() { return sharedElement<CToolBar>(Slot:
 std::shared_ptr<CStatusBar> sharedStatusBar() { return sharedElement<CStatusBar>(Slot::StatusBar); }
 std::shared_ptr<CForm> sharedForm() { return sharedElement<CForm>(Slot::Form); }
 std::shared_ptr<CShape> sharedShape() { return sharedElement<CShape>(Slot::Shape); }
+
+std::shared_ptr<Element> sharedElement(std::string_view className) {
+  using Accessor = std::shared_ptr<Element> (*)();
+  // Slot order, as elementClassNames() lists them.
+  static constexpr Accessor kAccessors[] = {
+      [] { return std::shared_ptr<Element>(sharedButton()); },
+      [] { return std::shared_ptr<Element>(sharedGrid()); },
+      [] { return std::shared_ptr<Element>(sharedText()); },
+      [] { return std::shared_ptr<Element>(sharedTabStrip()); },
+      [] { return std::shared_ptr<Element>(sharedCheckBox()); },
+      [] { return std::shared_ptr<Element>(sharedLabel()); },
+      [] { return std::shared_ptr<Element>(sharedToolBar()); },
+      [] { return std::shared_ptr<Element>(sharedStatusBar()); },
+      [] { return std::shared_ptr<Element>(sharedForm()); },
+      [] { return std::shared_ptr<Element>(sharedShape()); },
+  };
+  const auto names = elementClassNames();
+  std::string valid;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (text::equalsIgnoreCase(names[i], className)) return kAccessors[i]();
+    valid += (i ? ", " : "") + std::string(names[i]);
+  }
+  throw invalidCallError("no shared element of class \"" + std::string(className) + "\"; the element classes are " +
+                         valid);
+}
+
+std::string currentThemeName() { return state().currentThemeName; }
+void setCurrentThemeName(std::string name) { state().currentThemeName = std::move(name); }
+bool reloadElements() { return state().reloadElements; }
+void setReloadElements(bool reload) { state().reloadElements = reload; }
+std::shared_ptr<Tema> firstTema() { return state().firstTema; }
+std::int32_t formBackColorCache() { return state().formBackColorCache; }
+void resetEngine() { resetState(); }
 
 }  // namespace palvex::globales

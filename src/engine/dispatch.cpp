@@ -28,6 +28,7 @@ bool readControlClass(Object& control, std::string& out) {
 
 // A framed label takes the text element's colours unless it opts out.
 void applyBoxedLabel(Object& control) {
+  ApplyBracket bracket(control);
   auto marked = detail::tagHoldsOverride(control);
   if (!marked || *marked) return;  // opted out, or a Tag that cannot be read
   control.set("BackColor", globales::sharedText()->BackColor());
@@ -36,11 +37,13 @@ void applyBoxedLabel(Object& control) {
 }
 
 void applyStandardCheckBox(Object& control) {
+  ApplyBracket bracket(control);
   control.set("foreColor", globales::sharedLabel()->foreColor());
   control.set("BackColor", globales::state().formBackColorCache);
 }
 
 void applyPlainCheck(Object& control) {
+  ApplyBracket bracket(control);
   control.set("foreColor", globales::sharedLabel()->foreColor());
   control.set("foreColorFocused", globales::sharedLabel()->foreColor());
   control.set("foreColorDisabled", globales::sharedButton()->backColorDisabled());

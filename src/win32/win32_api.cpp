@@ -55,6 +55,12 @@ HWND createWindow(std::string_view className, HWND parent, std::string_view titl
 HMENU createMenu() { return windowSystem().createMenu(); }
 bool appendSubMenu(HMENU menu, HMENU submenu) { return windowSystem().appendSubMenu(menu, submenu); }
 bool attachMenu(HWND window, HMENU menu) { return windowSystem().attachMenu(window, menu); }
+bool removeSubMenu(HMENU menu, HMENU submenu) { return windowSystem().removeSubMenu(menu, submenu); }
+bool DestroyWindow(HWND window) { return windowSystem().destroyWindow(window); }
+bool DestroyMenu(HMENU menu) { return windowSystem().destroyMenu(menu); }
+bool IsMenu(HMENU menu) { return windowSystem().isMenu(menu); }
+std::vector<HWND> windowsOfClass(std::string_view className) { return windowSystem().windowsOfClass(className); }
+HandleCounts handleCounts() { return windowSystem().handleCounts(); }
 
 std::optional<std::string> windowClassName(HWND window) { return windowSystem().className(window); }
 std::optional<COLORREF> brushColour(HBRUSH brush) { return windowSystem().brushColour(brush); }

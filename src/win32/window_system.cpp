@@ -94,8 +94,32 @@ std::int32_t WindowSystem::setClassBackground(HWND window, HBRUSH brush) {
   WindowClass& windowClass = *it->second.windowClass;
   HBRUSH previous = windowClass.background;
   windowClass.background = brush;
-  notify([&](Listener& l) { l.classBackgroundChanged(windowClass.name, brush); });
+  const std::vector<HWND> affected = windowsOfClass(windowClass.name);
+  notify([&](Listener& l) { l.classBackgroundChanged(windowClass.name, brush, affected); });
   return previous;
+}
+
+std::vector<HWND> WindowSystem::windowsOfClass(std::string_view name) const {
+  std::vector<HWND> found;
+  auto it = classes_.find(name);
+  if (it == classes_.end()) return found;
+  for (const auto& [handle, window] : windows_)
+    if (window.windowClass == &it->second) found.push_back(handle);
+  return found;
+}
+
+bool WindowSystem::destroyWindow(HWND window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return false;
+  std::vector<HWND> children;
+  for (const auto& [handle, w] : windows_)
+    if (w.parent == window) children.push_back(handle);
+  for (HWND child : children) destroyWindow(child);
+  const HMENU menu = it->second.menu;
+  windows_.erase(window);
+  if (menu != 0) destroyMenu(menu);
+  notify([&](Listener& l) { l.windowDestroyed(window); });
+  return true;
 }
 
 HBRUSH WindowSystem::classBackground(HWND window) const {
@@ -149,6 +173,82 @@ bool WindowSystem::appendSubMenu(HMENU menu, HMENU submenu) {
   if (it == menus_.end() || !menus_.contains(submenu)) return false;
   if (isDescendantMenu(submenu, menu)) return false;  // no cycles
   it->second.submenus.push_back(submenu);
+  return true;
+}
+
+bool WindowSystem::removeSubMenu(HMENU menu, HMENU submenu) {
+  auto it = menus_.find(menu);
+  if (it == menus_.end()) return false;
+  auto& subs = it->second.submenus;
+  auto found = std::ranges::find(subs, submenu);
+  if (found == subs.end()) return false;
+  subs.erase(found);
+  return true;
+}
+
+bool WindowSystem::menuInUse(HMENU menu) const {
+  for (const auto& [handle, m] : menus_)
+    if (std::ranges::find(m.submenus, menu) != m.submenus.end()) return true;
+  for (const auto& [handle, w] : windows_)
+    if (w.menu == menu) return true;
+  return false;
+}
+
+// `menu` and the submenus below it that nothing outside the doomed set holds.
+// Iterative: a menu chain may be far deeper than the stack.
+void WindowSystem::collectDestroyedMenus(HMENU menu, std::vector<HMENU>& doomed) const {
+  std::unordered_set<HMENU> seen{menu};
+  doomed.push_back(menu);
+  for (std::size_t i = 0; i < doomed.size(); ++i) {
+    for (HMENU sub : menus_.at(doomed[i]).submenus) {
+      if (seen.contains(sub)) continue;
+      seen.insert(sub);
+      doomed.push_back(sub);
+    }
+  }
+  // Keep the submenus some surviving menu or window still shows, and what they hold.
+  std::unordered_set<HMENU> keep;
+  for (const auto& [handle, m] : menus_) {
+    if (seen.contains(handle)) continue;
+    for (HMENU sub : m.submenus)
+      if (seen.contains(sub) && sub != menu) keep.insert(sub);
+  }
+  for (const auto& [handle, w] : windows_)
+    if (seen.contains(w.menu) && w.menu != menu) keep.insert(w.menu);
+  if (keep.empty()) return;
+  std::vector<HMENU> stack(keep.begin(), keep.end());
+  while (!stack.empty()) {
+    HMENU kept = stack.back();
+    stack.pop_back();
+    for (HMENU sub : menus_.at(kept).submenus)
+      if (keep.insert(sub).second) stack.push_back(sub);
+  }
+  std::erase_if(doomed, [&](HMENU m) { return keep.contains(m); });
+}
+
+void WindowSystem::releaseOrphanBrushes(const std::vector<HBRUSH>& candidates) {
+  for (HBRUSH brush : candidates) {
+    const bool used = std::ranges::any_of(menus_, [&](const auto& m) { return m.second.info.hbrBack == brush; }) ||
+                      std::ranges::any_of(classes_, [&](const auto& c) { return c.second.background == brush; });
+    if (!used) brushes_.erase(brush);
+  }
+}
+
+bool WindowSystem::destroyMenu(HMENU menu) {
+  if (!menus_.contains(menu)) return false;
+  std::vector<HMENU> doomed;
+  collectDestroyedMenus(menu, doomed);
+  std::unordered_set<HMENU> gone(doomed.begin(), doomed.end());
+  std::vector<HBRUSH> brushes;
+  for (HMENU m : doomed) {
+    if (HBRUSH b = menus_.at(m).info.hbrBack) brushes.push_back(b);
+    menus_.erase(m);
+  }
+  for (auto& [handle, m] : menus_) std::erase_if(m.submenus, [&](HMENU sub) { return gone.contains(sub); });
+  for (auto& [handle, w] : windows_)
+    if (gone.contains(w.menu)) w.menu = 0;
+  releaseOrphanBrushes(brushes);
+  for (HMENU m : doomed) notify([&](Listener& l) { l.menuDestroyed(m); });
   return true;
 }
 
@@ -207,6 +307,12 @@ void WindowSystem::addListener(Listener* listener) {
   if (listener && std::ranges::find(listeners_, listener) == listeners_.end()) listeners_.push_back(listener);
 }
 
-void WindowSystem::removeListener(Listener* listener) { std::erase(listeners_, listener); }
+void WindowSystem::removeListener(Listener* listener) {
+  if (notifying_ == 0) {
+    std::erase(listeners_, listener);
+    return;
+  }
+  std::ranges::replace(listeners_, listener, static_cast<Listener*>(nullptr));
+}
 
 }  // namespace palvex::win32

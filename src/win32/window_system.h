@@ -32,7 +32,13 @@ class WindowSystem {
   HMENU createMenu();
   bool appendSubMenu(HMENU menu, HMENU submenu);
   bool attachMenu(HWND window, HMENU menu);
+  bool removeSubMenu(HMENU menu, HMENU submenu);
   HMENU menuOf(HWND window) const;
+  bool destroyWindow(HWND window);
+  bool destroyMenu(HMENU menu);
+  bool isMenu(HMENU menu) const { return menus_.contains(menu); }
+  std::vector<HWND> windowsOfClass(std::string_view className) const;
+  HandleCounts handleCounts() const { return {windows_.size(), menus_.size()}; }
   bool setMenuInfo(HMENU menu, const MENUINFO& info);
   bool getMenuInfo(HMENU menu, MENUINFO& info) const;
   int menuItemCount(HMENU menu) const;
@@ -64,11 +70,19 @@ class WindowSystem {
   WindowClass& classNamed(std::string_view name);
   bool isDescendantMenu(HMENU menu, HMENU candidate) const;
   void setMenuBackground(HMENU menu, HBRUSH brush, bool applyToSubmenus);
+  bool menuInUse(HMENU menu) const;
+  void collectDestroyedMenus(HMENU menu, std::vector<HMENU>& doomed) const;
+  void releaseOrphanBrushes(const std::vector<HBRUSH>& candidates);
   template <class Notify>
   void notify(Notify&& call) {
-    // A listener may remove itself while it is told: tell a copy.
-    auto listeners = listeners_;
-    for (Listener* listener : listeners) call(*listener);
+    // Listeners may come and go while they are told. Indices stay valid
+    // because removal during a notification leaves a hole, swept afterwards;
+    // a listener added meanwhile is told from the next notification on.
+    ++notifying_;
+    const std::size_t count = listeners_.size();
+    for (std::size_t i = 0; i < count; ++i)
+      if (Listener* listener = listeners_[i]) call(*listener);
+    if (--notifying_ == 0) std::erase(listeners_, nullptr);
   }
 
   std::int32_t lastHandle_ = 0;
@@ -78,6 +92,7 @@ class WindowSystem {
   std::map<HWND, Window> windows_;  // ordered by handle: creation order until handles wrap
   std::unordered_map<HMENU, Menu> menus_;
   std::vector<Listener*> listeners_;
+  int notifying_ = 0;
 };
 
 // The process's window system; reset() replaces it with an empty one.

@@ -15,7 +15,7 @@ struct RecordingListener : Listener {
   std::vector<std::pair<HWND, COLORREF>> statusBarChanges;
   std::vector<std::pair<HMENU, HBRUSH>> menuChanges;
   std::size_t messages = 0;
-  void classBackgroundChanged(std::string_view name, HBRUSH brush) override { classChanges.emplace_back(name, brush); }
+  void classBackgroundChanged(std::string_view name, HBRUSH brush, std::span<const HWND>) override { classChanges.emplace_back(name, brush); }
   void statusBarColourChanged(HWND window, COLORREF colour) override { statusBarChanges.emplace_back(window, colour); }
   void menuBackgroundChanged(HMENU menu, HBRUSH brush) override { menuChanges.emplace_back(menu, brush); }
   void messageSent(HWND, UINT, WPARAM, LPARAM) override { ++messages; }
