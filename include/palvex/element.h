@@ -68,7 +68,8 @@ class Element : public Object {
   void Aplicar(Object& control);
   // A new collection on every call, one record per property in property order.
   std::vector<DescriptorPropiedad> propDesc() const;
-  // Writes every property under its written key; stops at the first failure.
+  // Writes every property under its written key, in one store transaction:
+  // all of them or, when one write fails, none.
   void Update() const;
 
   // Raw access by position in property order. A 16-bit property refuses

@@ -5,6 +5,7 @@
 
 #include "elements/control_access.h"
 #include "palvex/settings.h"
+#include "palvex/settings_store.h"
 #include "palvex/text.h"
 #include "palvex/variant.h"
 
@@ -60,9 +61,12 @@ std::vector<DescriptorPropiedad> Element::propDesc() const {
   return descriptors;
 }
 
+// One transaction: an element half saved would mix two versions of a theme.
 void Element::Update() const {
-  for (std::size_t i = 0; i < values_.size(); ++i)
-    WriteElementSetting(table_.sectionWord, table_.properties[i].writeKey, values_[i]);
+  settingsStore().transaction([&] {
+    for (std::size_t i = 0; i < values_.size(); ++i)
+      WriteElementSetting(table_.sectionWord, table_.properties[i].writeKey, values_[i]);
+  });
 }
 
 void Element::Aplicar(const Variant& control) {

@@ -1,4 +1,5 @@
 target_sources(palvex PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/catalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dispatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/globales.cpp

@@ -3,7 +3,9 @@
 
 #include "palvex/tema.h"
 
+#include "engine/catalogue_keys.h"
 #include "engine/globales.h"
+#include "palvex/catalogue.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
@@ -11,10 +13,6 @@
 
 namespace palvex {
 namespace {
-
-SettingPairs catalogue() { return settingsStore().enumerate(kAppName, kCatalogueSection); }
-
-std::int16_t catalogueIndex(const std::string& key) { return Variant(key).toInt16(); }
 
 DesignerOpener& designerOpener() {
   static DesignerOpener opener;
@@ -35,20 +33,20 @@ std::shared_ptr<Tema> Tema::create() {
 
 std::vector<std::string> Tema::listaPalvex() {
   std::vector<std::string> names;
-  for (auto& [key, name] : catalogue()) names.push_back(std::move(name));
+  for (auto& [key, name] : catalogue::detail::rawEntries()) names.push_back(std::move(name));
   return names;
 }
 
 std::int16_t Tema::indiceTema(const std::string& nombreTema) {
-  const std::string wanted = text::upper(nombreTema);
-  for (const auto& [key, name] : catalogue())
-    if (text::upper(name) == wanted) return catalogueIndex(key);
-  return -1;
+  auto entry = catalogue::find(nombreTema);
+  return entry ? entry->index : std::int16_t{-1};
 }
 
+// Unlike catalogue::list, every key counts here: a damaged one fails the call.
 std::int16_t Tema::maxIndiceTema() {
   std::int16_t highest = -1;
-  for (const auto& entry : catalogue()) highest = std::max(highest, catalogueIndex(entry.first));
+  for (const auto& entry : catalogue::detail::rawEntries())
+    highest = std::max(highest, catalogue::detail::indexOfKey(entry.first));
   return highest;
 }
 
