@@ -10,6 +10,7 @@
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/text.h"
+#include "settings/theme_name.h"
 
 namespace palvex {
 namespace {
@@ -23,10 +24,10 @@ DesignerOpener& designerOpener() {
 
 std::shared_ptr<Tema> Tema::create() {
   auto tema = std::make_shared<Tema>(PrivateTag{});
-  auto& state = globales::state();
-  if (state.currentThemeName.empty()) {
-    state.currentThemeName = "Default";
-    state.firstTema = tema;
+  std::string& name = settings::currentThemeName();
+  if (name.empty()) {
+    name = "Default";
+    globales::state().firstTema = tema;
   }
   return tema;
 }
@@ -51,16 +52,15 @@ std::int16_t Tema::maxIndiceTema() {
 }
 
 void Tema::setTema(const std::string& nombreTema) {
-  auto& state = globales::state();
-  state.currentThemeName = nombreTema;
-  state.reloadElements = true;
+  settings::currentThemeName() = nombreTema;
+  globales::state().reloadElements = true;
   // Handlers may connect or disconnect while the event runs: raise to a copy.
   auto clients = clients_;
   Variant argument(nombreTema);
   for (auto& client : clients) client.second(argument);
 }
 
-std::string Tema::getTema() { return globales::state().currentThemeName; }
+std::string Tema::getTema() { return settings::currentThemeName(); }
 
 void Tema::editarTema() {
   auto& opener = designerOpener();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/settings_cache.h"
+#include "settings/settings_cache.h"
 #include "palvex/error.h"
 #include "palvex/settings.h"
 

@@ -1,16 +1,16 @@
 // Element values of the current theme, and where they come from.
 
-#include "engine/globales.h"
-#include "engine/settings_cache.h"
+#include "settings/settings_cache.h"
 #include "palvex/error.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/variant.h"
+#include "settings/theme_name.h"
 
 namespace palvex {
 namespace {
 std::string currentSection(std::string_view sectionWord) {
-  return elementSection(globales::state().currentThemeName, sectionWord);
+  return elementSection(settings::currentThemeName(), sectionWord);
 }
 }  // namespace
 
