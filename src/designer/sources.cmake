@@ -1,0 +1,2 @@
+target_sources(palvex-designer PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/designer_install.cpp)
