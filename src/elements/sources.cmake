@@ -11,6 +11,7 @@ target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/label.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/provenance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tab_strip.cpp

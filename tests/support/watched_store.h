@@ -1,7 +1,9 @@
 #pragma once
-// A store that hands everything to a memory store and lets a test watch or
-// refuse each write: to see the order of writes, or to make one fail halfway
-// through an operation that must land whole or not at all.
+// A store that hands everything to another store (a memory store unless
+// given one) and lets a test watch or refuse each write, and act before each
+// enumeration: to see the order of writes, to make one fail halfway through
+// an operation that must land whole or not at all, or to let another writer
+// in halfway through a read.
 
 #include <functional>
 #include <memory>
@@ -19,8 +21,12 @@ class WatchedStore final : public SettingsStore {
     friend bool operator==(const Write&, const Write&) = default;
   };
 
+  explicit WatchedStore(std::shared_ptr<SettingsStore> inner = makeMemoryStore()) : inner_(std::move(inner)) {}
+
   // Called before each write reaches the store; throwing refuses it.
   std::function<void(const Write&)> beforeWrite;
+  // Called with the section before each enumeration.
+  std::function<void(const std::string&)> beforeEnumerate;
   std::vector<Write> writes;  // every write that reached the store
 
   std::optional<std::string> read(std::string_view app, std::string_view section, std::string_view key) override {
@@ -33,6 +39,7 @@ class WatchedStore final : public SettingsStore {
     writes.push_back(std::move(w));
   }
   SettingPairs enumerate(std::string_view app, std::string_view section) override {
+    if (beforeEnumerate) beforeEnumerate(std::string(section));
     return inner_->enumerate(app, section);
   }
   bool erase(std::string_view app, std::string_view section, std::string_view key) override {
@@ -47,7 +54,7 @@ class WatchedStore final : public SettingsStore {
   std::string describe() const override { return "watched store"; }
 
  private:
-  std::shared_ptr<SettingsStore> inner_ = makeMemoryStore();
+  std::shared_ptr<SettingsStore> inner_;
 };
 
 }  // namespace palvex::testing
