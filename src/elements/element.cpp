@@ -5,6 +5,7 @@
 
 #include "elements/control_access.h"
 #include "elements/element_loading.h"
+#include "elements/value_observers.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/text.h"
@@ -51,7 +52,11 @@ Element::Element(const ElementTable& table)
 
 void Element::setValue(std::size_t index, std::int32_t v) {
   detail::checkPropertyWidth(table_, index, v);
-  values_.at(index) = v;
+  std::int32_t& held = values_.at(index);
+  if (held == v) return;
+  held = v;
+  ++revision_;
+  detail::notifyValueChanged(*this, index);
 }
 
 std::size_t Element::indexOf(std::string_view name) const {

@@ -16,4 +16,5 @@ target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tab_strip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_element.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tool_bar.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tool_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/value_observers.cpp)
