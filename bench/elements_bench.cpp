@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/globales.h"
-#include "engine/shared_elements.h"
+#include "palvex/globales.h"
 #include "palvex/elements.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings_store.h"

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/globales.h"
+#include "palvex/globales.h"
 #include "palvex/error.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
@@ -37,12 +37,12 @@ class Setup {
     dir_ = ::mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
     ::setenv("PALVEX_INI", (dir_ / "Orvane.ini").c_str(), 1);
     installSharedUtility(nullptr);
-    globales::resetState();
-    globales::state().currentThemeName = "Default";
+    globales::resetEngine();
+    globales::setCurrentThemeName("Default");
   }
   ~Setup() {
     installSettingsStore(nullptr);
-    globales::resetState();
+    globales::resetEngine();
     ::unsetenv("PALVEX_INI");
     std::error_code ec;
     if (!dir_.empty()) fs::remove_all(dir_, ec);

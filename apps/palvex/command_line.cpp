@@ -14,7 +14,7 @@
 namespace palvex::cli {
 namespace {
 
-constexpr const char* kCommandNames = "list, show, set, export, import";
+constexpr const char* kCommandNames = "list, show, set, export, import, check, render";
 
 // Refusals are one line, whatever the message holds.
 int refuse(std::string message) {
@@ -49,6 +49,10 @@ struct Parsed {
   std::string importFile;
   std::string importAs;
   CLI::Option* importAsOption = nullptr;
+  CLI::App* check = nullptr;
+  CheckOptions checkOptions;
+  CLI::App* render = nullptr;
+  RenderOptions renderOptions;
 };
 
 void defineCommands(CLI::App& app, Parsed& p) {
@@ -83,6 +87,19 @@ void defineCommands(CLI::App& app, Parsed& p) {
   p.importTheme = app.add_subcommand("import", "Save a theme from an INI file written by export (or an Orvane.ini)");
   p.importTheme->add_option("FILE", p.importFile, "INI file to read")->required();
   p.importAsOption = p.importTheme->add_option("--as", p.importAs, "Save under this theme name instead");
+
+  p.check = app.add_subcommand("check", "List every text colour of a theme against what it is painted on, with its "
+                                        "contrast ratio; exit status 1 when a pair is below 4.5:1");
+  p.check->add_option("THEME", p.checkOptions.theme, "Theme name")->required();
+  p.check->add_flag("--json", p.checkOptions.json, "Write JSON instead of text");
+
+  p.render = app.add_subcommand("render", "Render the demo window (or the designer) in a theme to a PNG, "
+                                          "without a display; --all renders every theme and a contact sheet");
+  p.render->add_option("THEME", p.renderOptions.theme, "Theme name (not with --all)");
+  p.render->add_flag("--all", p.renderOptions.all, "Every theme of the catalogue, plus contact-sheet.png");
+  p.render->add_option("--out", p.renderOptions.out, "PNG file, or the directory for --all")->required();
+  p.render->add_option("--size", p.renderOptions.size, "Window size WxH (default 1000x700)");
+  p.render->add_flag("--designer", p.renderOptions.designer, "Render the designer window instead of the demo");
 }
 
 void run(Parsed& p) {
@@ -92,6 +109,8 @@ void run(Parsed& p) {
   if (p.list->parsed()) return runList(store, p.listOptions, std::cout);
   if (p.show->parsed()) return runShow(store, p.showOptions, std::cout);
   if (p.set->parsed()) return runSet(store, p.setOptions, std::cout);
+  if (p.check->parsed()) return runCheck(store, p.checkOptions, std::cout);
+  if (p.render->parsed()) return runRender(store, p.renderOptions, std::cout);
   if (p.exportTheme->parsed()) {
     if (!p.exportFile.empty()) p.exportOptions.file = p.exportFile;
     return runExport(store, p.exportOptions, std::cout);

@@ -42,4 +42,21 @@ struct ImportOptions {
 };
 void runImport(const std::filesystem::path& store, const ImportOptions& options, std::ostream& out);
 
+struct CheckOptions {
+  std::string theme;
+  bool json = false;
+};
+// Lists every colour pair; throws UserError after the listing when one is under 4.5:1.
+void runCheck(const std::filesystem::path& store, const CheckOptions& options, std::ostream& out);
+
+struct RenderOptions {
+  std::string theme;  // empty with `all`
+  bool all = false;
+  std::filesystem::path out;  // a PNG file, or a directory with `all`
+  std::string size;           // "WxH", empty for the demo's default
+  bool designer = false;
+};
+// Runs palvex-demo (next to this program) to render PNGs of the themed demo window.
+void runRender(const std::filesystem::path& store, const RenderOptions& options, std::ostream& out);
+
 }  // namespace palvex::cli

@@ -8,6 +8,7 @@
 // element is its ElementTable (data) plus a few overridden behaviours.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -68,13 +69,19 @@ class Element : public Object {
   void Aplicar(Object& control);
   // A new collection on every call, one record per property in property order.
   std::vector<DescriptorPropiedad> propDesc() const;
-  // Writes every property under its written key; stops at the first failure.
+  // Writes every property under its written key, in one store transaction:
+  // all of them or, when one write fails, none.
   void Update() const;
 
   // Raw access by position in property order. A 16-bit property refuses
-  // values outside its range with an overflow error.
+  // values outside its range with an overflow error. A value that changes
+  // moves revision() and is told to the value observers (below).
   std::int32_t value(std::size_t index) const { return values_.at(index); }
   void setValue(std::size_t index, std::int32_t v);
+  // How many changes the setters made to this element's values since it was
+  // created (loading counts none; storing the value already held is no change).
+  // Lets a view that shows an element tell cheaply whether it is stale.
+  std::uint64_t revision() const { return revision_; }
   // Position of the property reached by `name`: its own name or its
   // descriptor name, without regard to case. npos when none.
   std::size_t indexOf(std::string_view name) const;
@@ -109,7 +116,22 @@ class Element : public Object {
  private:
   const ElementTable& table_;
   std::vector<std::int32_t> values_;
+  std::uint64_t revision_ = 0;
 };
+
+// Change notification: an observer is told after a setter changed a value of
+// any element, with the element and the property's position, so that two
+// designer windows, an undo history and a live preview of the same shared
+// element stay consistent. Observers run at once, on the caller's thread, in
+// the order they were added. One may add or remove observers (itself
+// included) while it is told: a removed observer is not called again, not
+// even for the change in progress. What an observer throws reaches the
+// caller of the setter, after the value is stored; later observers are not told.
+using ValueObserver = std::function<void(const Element& element, std::size_t index)>;
+using ValueObserverId = std::uint64_t;
+ValueObserverId addValueObserver(ValueObserver observer);
+// Unknown or already removed ids are ignored.
+void removeValueObserver(ValueObserverId id);
 
 // True when the Tag of `control` holds "THEMEOVERRIDE" (any case) or cannot be read.
 bool overrideOrUnreadableTag(Object& control);

@@ -5,6 +5,7 @@
 // and keep the capitalisation they were first written with. A section
 // enumerates in first-insertion order, and rewriting a key keeps its place.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -34,6 +35,13 @@ class SettingsStore {
   // first-insertion order; empty when the section is absent.
   virtual SettingPairs enumerate(std::string_view app, std::string_view section) = 0;
 
+  // Deletes one value; false when it was not there. A section left without
+  // values is gone: written again, it takes the spelling of that write.
+  virtual bool erase(std::string_view app, std::string_view section, std::string_view key) = 0;
+  // Deletes every value directly in `section` (its sub-levels stay) and
+  // returns how many there were.
+  virtual std::size_t eraseSection(std::string_view app, std::string_view section) = 0;
+
   // A number that changes whenever data may have changed since it was last
   // read, by this process or another. Cheap: callers use it to keep caches.
   virtual std::uint64_t changeToken() = 0;
@@ -42,6 +50,11 @@ class SettingsStore {
   // isolated from other processes and applied together, or not at all when
   // `body` throws (the exception is rethrown).
   virtual void transaction(const std::function<void()>& body) = 0;
+  // Runs `body`, which only reads, against one view of the data: what other
+  // processes commit meanwhile is not seen until it returns. Takes no write
+  // lock, so it neither waits for nor holds up a writer. Inside a
+  // transaction it simply runs the body there.
+  virtual void readTransaction(const std::function<void()>& body) = 0;
 
   // A description for messages ("/home/ana/.config/orvane/settings.sqlite").
   virtual std::string describe() const = 0;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "palvex/error.h"
@@ -48,8 +49,26 @@ bool parseWholeNumber(std::string_view s, double& out) {
     if (c == 'D' || c == 'd') c = 'E';
   if (buf.empty() || buf[0] == '+' || buf[0] == 'E' || buf[0] == 'e') return false;
   auto [ptr, ec] = std::from_chars(buf.data(), buf.data() + buf.size(), out);
-  if (ec == std::errc::result_out_of_range) return false;
-  return ec == std::errc() && ptr == buf.data() + buf.size() && std::isfinite(out);
+  if (ptr != buf.data() + buf.size()) return false;
+  // A number past the range of a double is still a number: too large is an
+  // overflow, too small to tell from zero is zero.
+  if (ec == std::errc::result_out_of_range) {
+    if (std::abs(std::strtod(buf.c_str(), nullptr)) >= 1.0) throw overflowError("\"" + std::string(s) + "\" is out of range for a Double");
+    out = 0;
+    return true;
+  }
+  return ec == std::errc() && std::isfinite(out);
+}
+
+// Fifteen significant digits, as the classic conversion writes them; near
+// the ends of the range they may round past the largest double, so those
+// get the digits that read back as the same number.
+std::string doubleText(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.15G", v);
+  if (std::isfinite(v) && !std::isfinite(std::strtod(buf, nullptr)))
+    std::snprintf(buf, sizeof buf, "%.17G", v);
+  return buf;
 }
 
 double stringToDouble(const std::string& s) {
@@ -202,11 +221,7 @@ std::string Variant::toString() const {
                         [](std::int16_t v) { return std::to_string(v); },
                         [](std::int32_t v) { return std::to_string(v); },
                         [](std::int64_t v) { return std::to_string(v); },
-                        [](double v) {
-                          char buf[32];
-                          std::snprintf(buf, sizeof buf, "%.15G", v);
-                          return std::string(buf);
-                        },
+                        [](double v) { return doubleText(v); },
                         [](Currency v) { return v.toString(); },
                         [](const std::string& s) { return s; },
                         [](const ObjectRef&) -> std::string { throw typeMismatchError("an object is not a text"); },

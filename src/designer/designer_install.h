@@ -1,9 +1,5 @@
 #pragma once
-// What palvex::qt::install() asks of the designer layer.
+// What palvex::qt::install() asks of the designer layer: openDesigner(),
+// which opens a new window, modeless and without an owner, and returns at once.
 
-namespace palvex::designer {
-
-// Opens a new designer window, modeless and without an owner, and returns at once.
-void openDesigner();
-
-}  // namespace palvex::designer
+#include "palvex/qt/designer.h"

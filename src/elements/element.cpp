@@ -4,9 +4,13 @@
 #include "palvex/element.h"
 
 #include "elements/control_access.h"
+#include "elements/element_loading.h"
+#include "elements/value_observers.h"
 #include "palvex/settings.h"
+#include "palvex/settings_store.h"
 #include "palvex/text.h"
 #include "palvex/variant.h"
+#include "settings/theme_name.h"
 
 namespace palvex {
 
@@ -15,25 +19,44 @@ DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType,
   return DescriptorPropiedad{std::move(propName), propType, numMin, numMax, valor};
 }
 
-Element::Element(const ElementTable& table) : table_(table), values_(table.properties.size(), 0) {
-  ElementLoadScope scope;
-  auto load = [&](std::size_t index) {
-    const PropertyRow& property = table_.properties[index];
-    setValue(index, ReadElementSetting(table_.sectionWord, property.readKey, property.defaultValue));
-  };
-  if (table_.readOrder.empty()) {
-    for (std::size_t i = 0; i < values_.size(); ++i) load(i);
-  } else {
-    for (std::uint8_t i : table_.readOrder) load(i);
-  }
+namespace detail {
+
+void checkPropertyWidth(const ElementTable& table, std::size_t index, std::int32_t value) {
+  const PropertyRow& property = table.properties[index];
+  if (property.width == PropertyWidth::Whole16 && (value < INT16_MIN || value > INT16_MAX))
+    throw overflowError(std::string(table.className) + "." + std::string(property.name) + " cannot hold " +
+                        std::to_string(value));
 }
 
+std::vector<std::int32_t> loadElementValues(const ElementTable& table, std::string_view themeName) {
+  std::vector<std::int32_t> values(table.properties.size(), 0);
+  ElementLoadScope scope;
+  auto load = [&](std::size_t index) {
+    const PropertyRow& property = table.properties[index];
+    const std::int32_t value = ReadThemeSetting(themeName, table.sectionWord, property.readKey, property.defaultValue);
+    checkPropertyWidth(table, index, value);
+    values[index] = value;
+  };
+  if (table.readOrder.empty()) {
+    for (std::size_t i = 0; i < values.size(); ++i) load(i);
+  } else {
+    for (std::uint8_t i : table.readOrder) load(i);
+  }
+  return values;
+}
+
+}  // namespace detail
+
+Element::Element(const ElementTable& table)
+    : table_(table), values_(detail::loadElementValues(table, settings::currentThemeName())) {}
+
 void Element::setValue(std::size_t index, std::int32_t v) {
-  const PropertyRow& property = table_.properties[index];
-  if (property.width == PropertyWidth::Whole16 && (v < INT16_MIN || v > INT16_MAX))
-    throw overflowError(std::string(table_.className) + "." + std::string(property.name) + " cannot hold " +
-                        std::to_string(v));
-  values_.at(index) = v;
+  detail::checkPropertyWidth(table_, index, v);
+  std::int32_t& held = values_.at(index);
+  if (held == v) return;
+  held = v;
+  ++revision_;
+  detail::notifyValueChanged(*this, index);
 }
 
 std::size_t Element::indexOf(std::string_view name) const {
@@ -60,9 +83,12 @@ std::vector<DescriptorPropiedad> Element::propDesc() const {
   return descriptors;
 }
 
+// One transaction: an element half saved would mix two versions of a theme.
 void Element::Update() const {
-  for (std::size_t i = 0; i < values_.size(); ++i)
-    WriteElementSetting(table_.sectionWord, table_.properties[i].writeKey, values_[i]);
+  settingsStore().transaction([&] {
+    for (std::size_t i = 0; i < values_.size(); ++i)
+      WriteElementSetting(table_.sectionWord, table_.properties[i].writeKey, values_[i]);
+  });
 }
 
 void Element::Aplicar(const Variant& control) {

@@ -1,10 +1,9 @@
 #include <vector>
 
+#include "elements/apply_context.h"
 #include "elements/control_access.h"
-#include "engine/globales.h"
 #include "palvex/api_calls.h"
 #include "palvex/elements.h"
-#include "palvex/tema.h"
 
 namespace palvex {
 namespace {
@@ -39,7 +38,7 @@ void themeControl(const Variant& item, std::int32_t backColor) {
       detail::writeQuietly(*control, "BackColor", Variant(backColor));
     return;
   }
-  if (std::shared_ptr<Tema> tema = globales::state().firstTema) tema->Aplicar(item);
+  if (const auto& themeControl = detail::applyContext().themeControl) themeControl(item);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ std::shared_ptr<CForm> CForm::create() { return std::make_shared<CForm>(); }
 void CForm::applyTo(Object& form) {
   const std::int32_t backColor = BackColor();
   detail::writeQuietly(form, "BackColor", Variant(backColor));
-  globales::state().formBackColorCache = backColor;
+  detail::applyContext().formBackColorCache = backColor;
   if (form.isForm()) ApiCalls::setMenuBackColor(form, MenuColor());
   for (const Variant& control : controlsOf(form)) {
     try {

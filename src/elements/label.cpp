@@ -1,5 +1,5 @@
 #include "elements/control_access.h"
-#include "engine/globales.h"
+#include "elements/apply_context.h"
 #include "palvex/elements.h"
 
 namespace palvex {
@@ -21,7 +21,7 @@ void CLabel::applyTo(Object& control) {
   if (overrideOrUnreadableTag(control)) return;
   writeControlProperties(control);
   // Labels sit on the form: they take the back colour the last form got.
-  detail::writeQuietly(control, "BackColor", Variant(globales::state().formBackColorCache));
+  detail::writeQuietly(control, "BackColor", Variant(detail::applyContext().formBackColorCache));
 }
 
 }  // namespace palvex

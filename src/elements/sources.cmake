@@ -1,7 +1,9 @@
 target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/api_calls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/apply_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/check_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_button.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/contrast.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/descriptor_objects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element.cpp
@@ -10,9 +12,10 @@ target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/label.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/provenance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shape.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/shared_elements.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tab_strip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_element.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tool_bar.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tool_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/value_observers.cpp)

@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "elements/apply_context.h"
 #include "elements/control_access.h"
-#include "engine/globales.h"
-#include "engine/shared_elements.h"
+#include "palvex/globales.h"
 #include "palvex/elements.h"
 #include "palvex/tema.h"
 
@@ -39,7 +39,7 @@ void applyBoxedLabel(Object& control) {
 void applyStandardCheckBox(Object& control) {
   ApplyBracket bracket(control);
   control.set("foreColor", globales::sharedLabel()->foreColor());
-  control.set("BackColor", globales::state().formBackColorCache);
+  control.set("BackColor", detail::applyContext().formBackColorCache);
 }
 
 void applyPlainCheck(Object& control) {

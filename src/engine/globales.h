@@ -21,10 +21,12 @@ enum class Slot : std::size_t {
   Button = 0, Grid, Text, TabStrip, CheckBox, Label, ToolBar, StatusBar, Form, Shape,
 };
 
+// The state the engine layer owns. The rest of globales lives in the layers
+// that use it: the current theme name with the settings lookup
+// (settings/theme_name.h), formBackColorCache in the elements' apply context
+// (elements/apply_context.h). palvex/globales.h is the public face of all of it.
 struct State {
-  std::string currentThemeName;            // "" at load, "Default" once a Tema exists
   std::shared_ptr<Tema> firstTema;         // kept until the library unloads
-  std::int32_t formBackColorCache = 0;     // back colour the form element last gave a form
   bool reloadElements = false;             // while set, accessors create fresh elements
   std::array<std::shared_ptr<Element>, kElementSlots> sharedElements;
 };

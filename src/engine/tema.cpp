@@ -3,18 +3,17 @@
 
 #include "palvex/tema.h"
 
+#include "engine/catalogue_keys.h"
 #include "engine/globales.h"
+#include "palvex/catalogue.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/text.h"
+#include "settings/theme_name.h"
 
 namespace palvex {
 namespace {
-
-SettingPairs catalogue() { return settingsStore().enumerate(kAppName, kCatalogueSection); }
-
-std::int16_t catalogueIndex(const std::string& key) { return Variant(key).toInt16(); }
 
 DesignerOpener& designerOpener() {
   static DesignerOpener opener;
@@ -25,44 +24,43 @@ DesignerOpener& designerOpener() {
 
 std::shared_ptr<Tema> Tema::create() {
   auto tema = std::make_shared<Tema>(PrivateTag{});
-  auto& state = globales::state();
-  if (state.currentThemeName.empty()) {
-    state.currentThemeName = "Default";
-    state.firstTema = tema;
+  std::string& name = settings::currentThemeName();
+  if (name.empty()) {
+    name = "Default";
+    globales::state().firstTema = tema;
   }
   return tema;
 }
 
 std::vector<std::string> Tema::listaPalvex() {
   std::vector<std::string> names;
-  for (auto& [key, name] : catalogue()) names.push_back(std::move(name));
+  for (auto& [key, name] : catalogue::detail::rawEntries()) names.push_back(std::move(name));
   return names;
 }
 
 std::int16_t Tema::indiceTema(const std::string& nombreTema) {
-  const std::string wanted = text::upper(nombreTema);
-  for (const auto& [key, name] : catalogue())
-    if (text::upper(name) == wanted) return catalogueIndex(key);
-  return -1;
+  auto entry = catalogue::find(nombreTema);
+  return entry ? entry->index : std::int16_t{-1};
 }
 
+// Unlike catalogue::list, every key counts here: a damaged one fails the call.
 std::int16_t Tema::maxIndiceTema() {
   std::int16_t highest = -1;
-  for (const auto& entry : catalogue()) highest = std::max(highest, catalogueIndex(entry.first));
+  for (const auto& entry : catalogue::detail::rawEntries())
+    highest = std::max(highest, catalogue::detail::indexOfKey(entry.first));
   return highest;
 }
 
 void Tema::setTema(const std::string& nombreTema) {
-  auto& state = globales::state();
-  state.currentThemeName = nombreTema;
-  state.reloadElements = true;
+  settings::currentThemeName() = nombreTema;
+  globales::state().reloadElements = true;
   // Handlers may connect or disconnect while the event runs: raise to a copy.
   auto clients = clients_;
   Variant argument(nombreTema);
   for (auto& client : clients) client.second(argument);
 }
 
-std::string Tema::getTema() { return globales::state().currentThemeName; }
+std::string Tema::getTema() { return settings::currentThemeName(); }
 
 void Tema::editarTema() {
   auto& opener = designerOpener();

@@ -36,6 +36,29 @@ class MemoryStore final : public SettingsStore {
     return s == sections_.end() ? SettingPairs{} : s->second.entries;
   }
 
+  bool erase(std::string_view app, std::string_view section, std::string_view key) override {
+    auto s = sections_.find(path(app, section));
+    if (s == sections_.end()) return false;
+    auto k = s->second.index.find(key);
+    if (k == s->second.index.end()) return false;
+    s->second.entries.erase(s->second.entries.begin() + static_cast<std::ptrdiff_t>(k->second));
+    if (s->second.entries.empty())
+      sections_.erase(s);
+    else
+      s->second.reindex();
+    ++token_;
+    return true;
+  }
+
+  std::size_t eraseSection(std::string_view app, std::string_view section) override {
+    auto s = sections_.find(path(app, section));
+    if (s == sections_.end()) return 0;
+    const std::size_t count = s->second.entries.size();
+    sections_.erase(s);
+    ++token_;
+    return count;
+  }
+
   std::uint64_t changeToken() override { return token_; }
 
   void transaction(const std::function<void()>& body) override {
@@ -49,12 +72,21 @@ class MemoryStore final : public SettingsStore {
     }
   }
 
+  // One process, one thread: nobody else can change the data meanwhile.
+  void readTransaction(const std::function<void()>& body) override { body(); }
+
   std::string describe() const override { return "memory store"; }
 
  private:
   struct Section {
     SettingPairs entries;  // first-insertion order, first-written capitalisation
     std::unordered_map<std::string, std::size_t, text::CaseInsensitiveHash, text::CaseInsensitiveEqual> index;
+
+    // Positions move up after an erase.
+    void reindex() {
+      index.clear();
+      for (std::size_t i = 0; i < entries.size(); ++i) index.emplace(entries[i].first, i);
+    }
   };
 
   // The application and section as one case-blind key; '\x1f' cannot occur in names.

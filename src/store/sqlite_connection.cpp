@@ -2,16 +2,35 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <utility>
 
 #include "palvex/error.h"
 
 namespace palvex::sqlite {
 
+namespace {
+
+// SQLite reports a full disk as SQLITE_FULL, or as an I/O error whose system
+// error is ENOSPC (growing the shared-memory index of the log, for one).
+bool diskFull(sqlite3* db, int code) {
+  if ((code & 0xFF) == SQLITE_FULL) return true;
+  const bool systemFailure = (code & 0xFF) == SQLITE_IOERR || (code & 0xFF) == SQLITE_CANTOPEN;
+  return db != nullptr && systemFailure && sqlite3_system_errno(db) == ENOSPC;
+}
+
+std::string diskFullMessage(const std::string& file) {
+  const auto folder = std::filesystem::path(file).parent_path().string();
+  return "the disk is full: the settings store needs some free space in " + (folder.empty() ? "." : folder) +
+         " even to be read; free some space there and try again";
+}
+
+}  // namespace
+
 Connection::Connection(const std::filesystem::path& file) : file_(file.string()) {
   int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
   if (rc != SQLITE_OK) {
-    std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    std::string message = diskFull(db_, rc) ? diskFullMessage(file_) : db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
     sqlite3_close_v2(db_);
     db_ = nullptr;
     throw Error(ErrorNumber::Storage, file_ + ": " + message);
@@ -31,13 +50,18 @@ void Connection::exec(const char* sql) {
   if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail();
 }
 
+int Connection::changes() const { return sqlite3_changes(db_); }
+
 bool Connection::inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 
 void Connection::rollbackQuietly() noexcept {
   if (inTransaction()) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-void Connection::fail() const { fail(sqlite3_errmsg(db_)); }
+void Connection::fail() const {
+  if (diskFull(db_, sqlite3_extended_errcode(db_))) fail(diskFullMessage(file_));
+  fail(sqlite3_errmsg(db_));
+}
 
 void Connection::fail(std::string_view message) const {
   throw Error(ErrorNumber::Storage, file_ + ": " + std::string(message));
@@ -54,7 +78,9 @@ Statement::Run Statement::run(std::initializer_list<std::string_view> params) {
   int index = 0;
   for (std::string_view p : params) {
     // SQLITE_TRANSIENT: callers may pass temporaries that die before the step.
-    if (sqlite3_bind_text64(stmt_, ++index, p.data(), p.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)
+    // An empty view may have no data at all, which SQLite would bind as NULL.
+    const char* bytes = p.data() != nullptr ? p.data() : "";
+    if (sqlite3_bind_text64(stmt_, ++index, bytes, p.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)
       db_.fail();
   }
   return Run(db_, stmt_);

@@ -33,13 +33,16 @@ class Connection {
 
   // Runs SQL without parameters (pragmas, schema creation, one-off checks).
   void exec(const char* sql);
+  // Rows changed by the last INSERT, UPDATE or DELETE.
+  int changes() const;
   // True while an explicit transaction is open on this connection.
   bool inTransaction() const;
   // Abandons the open transaction, if any. Used on the way out of a failure,
   // so it never throws over the error being reported.
   void rollbackQuietly() noexcept;
 
-  // Throws the connection's last SQLite error.
+  // Throws the connection's last SQLite error. A full disk is named as such,
+  // with the folder that needs room, whatever SQLite calls it.
   [[noreturn]] void fail() const;
   // Throws a message of our own about the file.
   [[noreturn]] void fail(std::string_view message) const;

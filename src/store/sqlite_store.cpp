@@ -35,10 +35,22 @@ class SqliteStore final : public SettingsStore {
                   "INSERT INTO palvex_value (section_id, key_folded, key, value)"
                   " VALUES ((SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2), ?3, ?4, ?5)"
                   " ON CONFLICT (section_id, key_folded) DO UPDATE SET value = excluded.value"),
+        eraseValue_(db_,
+                    "DELETE FROM palvex_value WHERE key_folded = ?3 AND section_id ="
+                    " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
+        eraseSectionValues_(db_,
+                            "DELETE FROM palvex_value WHERE section_id ="
+                            " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
+        // A section without values goes, so that the next write names it afresh.
+        dropEmptySection_(db_,
+                          "DELETE FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2 AND NOT EXISTS"
+                          " (SELECT 1 FROM palvex_value v WHERE v.section_id = palvex_section.id)"),
         dataVersion_(db_, "PRAGMA data_version"),
         // IMMEDIATE takes the write lock at once, so a read-then-write body
         // (the next catalogue index) cannot interleave with another process's.
         begin_(db_, "BEGIN IMMEDIATE"),
+        // DEFERRED takes no lock until the first read, which fixes the snapshot.
+        beginRead_(db_, "BEGIN DEFERRED"),
         commit_(db_, "COMMIT"),
         savepoint_(db_, "SAVEPOINT palvex_nested"),
         rollbackToSavepoint_(db_, "ROLLBACK TO palvex_nested"),
@@ -68,6 +80,32 @@ class SqliteStore final : public SettingsStore {
     return pairs;
   }
 
+  bool erase(std::string_view app, std::string_view section, std::string_view key) override {
+    std::string appFolded = text::upper(app);
+    std::string sectionFolded = text::upper(section);
+    bool erased = false;
+    transaction([&] {
+      eraseValue_.exec({appFolded, sectionFolded, text::upper(key)});
+      erased = db_.changes() > 0;
+      dropEmptySection_.exec({appFolded, sectionFolded});
+      ++ownChanges_;
+    });
+    return erased;
+  }
+
+  std::size_t eraseSection(std::string_view app, std::string_view section) override {
+    std::string appFolded = text::upper(app);
+    std::string sectionFolded = text::upper(section);
+    std::size_t erased = 0;
+    transaction([&] {
+      eraseSectionValues_.exec({appFolded, sectionFolded});
+      erased = static_cast<std::size_t>(db_.changes());
+      dropEmptySection_.exec({appFolded, sectionFolded});
+      ++ownChanges_;
+    });
+    return erased;
+  }
+
   // data_version moves when another connection commits; our own writes are
   // counted here because they do not move it. Both only grow, so their sum
   // changes whenever either does.
@@ -86,6 +124,18 @@ class SqliteStore final : public SettingsStore {
     } catch (...) {
       db_.rollbackQuietly();
       ++ownChanges_;  // values read inside the body may be gone now
+      throw;
+    }
+  }
+
+  void readTransaction(const std::function<void()>& body) override {
+    if (db_.inTransaction()) return body();
+    beginRead_.exec();
+    try {
+      body();
+      commit_.exec();
+    } catch (...) {
+      db_.rollbackQuietly();
       throw;
     }
   }
@@ -121,8 +171,12 @@ class SqliteStore final : public SettingsStore {
   Statement listSection_;
   Statement addSection_;
   Statement putValue_;
+  Statement eraseValue_;
+  Statement eraseSectionValues_;
+  Statement dropEmptySection_;
   Statement dataVersion_;
   Statement begin_;
+  Statement beginRead_;
   Statement commit_;
   Statement savepoint_;
   Statement rollbackToSavepoint_;

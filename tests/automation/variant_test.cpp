@@ -26,7 +26,10 @@ TEST(VariantTest, ConversionErrorsCarryTheClassicNumbers) {
   EXPECT_PALVEX_ERROR(Variant("99999999999").toInt32(), ErrorNumber::Overflow, "Long");
   EXPECT_PALVEX_ERROR(Variant(std::int64_t{1} << 40).toInt32(), ErrorNumber::Overflow, "Long");
   EXPECT_PALVEX_ERROR(Variant(1e300).toCurrency(), ErrorNumber::Overflow, "currency");
-  for (const char* text : {"", "abc", "12abc", "1.2.3", "&HFG", "E5"})
+  for (const char* text : {"1e400", "-1D400", " 1E+999 "})
+    EXPECT_PALVEX_ERROR(Variant(text).toDouble(), ErrorNumber::Overflow, "out of range for a Double");
+  EXPECT_EQ(Variant("1e-400").toDouble(), 0.0);
+  for (const char* text : {"", "abc", "12abc", "1.2.3", "&HFG", "E5", "1e400x"})
     EXPECT_PALVEX_ERROR(Variant(text).toInt32(), ErrorNumber::TypeMismatch, "not a number");
 
   auto bag = PropertyBag::make("Label");
@@ -43,6 +46,12 @@ TEST(VariantTest, ConversionErrorsCarryTheClassicNumbers) {
 TEST(VariantTest, TextAndCurrencyAndExactEquality) {
   EXPECT_EQ(Variant(std::int32_t{-2147483633}).toString(), "-2147483633");
   EXPECT_EQ(Variant(true).toString(), "True");
+  // Fifteen digits as a rule; at the ends of the range, digits that read back.
+  EXPECT_EQ(Variant(0.1).toString(), "0.1");
+  EXPECT_EQ(Variant(1e20).toString(), "1E+20");
+  for (double extreme : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                         std::numeric_limits<double>::denorm_min()})
+    EXPECT_EQ(Variant(Variant(extreme).toString()).toDouble(), extreme) << Variant(extreme).toString();
   EXPECT_EQ(Variant(Currency::fromDouble(2.5)).toString(), "2.5");
   EXPECT_EQ(Currency::fromScaled(std::numeric_limits<std::int64_t>::min()).toString(), "-922337203685477.5808");
   EXPECT_EQ(Currency::fromDouble(0.00005).scaled(), 0);  // half to even at the fifth decimal

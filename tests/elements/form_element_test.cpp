@@ -62,7 +62,7 @@ TEST_F(FormElementTest, FormFramesAndMenusTakeTheirColoursAndOtherControlsGoToTh
   for (int i = 0; i < 10000; ++i) element->Aplicar(Variant(form));
 
   EXPECT_EQ(form->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(globales::state().formBackColorCache, backColor);
+  EXPECT_EQ(globales::formBackColorCache(), backColor);
   EXPECT_EQ(brushColour(menuBrush(bar)), menuColor);
   EXPECT_EQ(menuBrush(nested), menuBrush(bar));
   EXPECT_EQ(brushCounts().live, 1u) << "each run releases the menu brush it replaces";
@@ -82,7 +82,7 @@ TEST_F(FormElementTest, NothingStopsTheWalkOrEscapes) {
   element->setBackColor(0xEED9D0);
   globales::state().firstTema.reset();  // no Tema to hand the others to
   EXPECT_NO_THROW(element->Aplicar(Variant(form)));
-  EXPECT_EQ(globales::state().formBackColorCache, 0xEED9D0) << "even when the form refuses the colour";
+  EXPECT_EQ(globales::formBackColorCache(), 0xEED9D0) << "even when the form refuses the colour";
   EXPECT_EQ(last->value("BackColor"), Variant(0xEED9D0));
 
   auto noControls = makeForm({});

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/globales.h"
+#include "palvex/globales.h"
 #include "palvex/settings.h"
 #include "settings/settings_fakes.h"
 #include "support/test_env.h"
@@ -49,7 +49,7 @@ constexpr std::string_view kLabel = "Palvex\\Default\\LABEL";
 
 class SettingLookup : public testing::EngineTest {
  protected:
-  SettingLookup() { globales::state().currentThemeName = "Default"; }
+  SettingLookup() { globales::setCurrentThemeName("Default"); }
   void storeLabel(std::string_view key, std::string_view value) { store().write(kAppName, kLabel, key, value); }
 };
 
@@ -138,12 +138,12 @@ TEST_F(SettingLookup, WritesDecimalTextUnderTheCurrentThemeNameUnchanged) {
   WriteElementSetting("BUTTON", "backcolordisabled", 456);
   EXPECT_EQ(ReadElementSetting("BUTTON", "BACKCOLORDISABLED", 0), 456);
 
-  globales::state().currentThemeName = "Azul claro";
+  globales::setCurrentThemeName("Azul claro");
   EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", -1), -1);
   WriteElementSetting("BUTTON", "BackColorDisabled", 9);
   EXPECT_EQ(store().read(kAppName, "Palvex\\Azul claro\\BUTTON", "BackColorDisabled"), "9");
   EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", 0), 9);
-  globales::state().currentThemeName = " Azul claro ";  // blanks are part of the name
+  globales::setCurrentThemeName(" Azul claro ");  // blanks are part of the name
   EXPECT_EQ(ReadElementSetting("BUTTON", "BackColorDisabled", 0), 0);
 
   installSettingsStore(std::make_shared<testing::RefusingStore>());

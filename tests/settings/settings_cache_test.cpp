@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/globales.h"
-#include "engine/settings_cache.h"
+#include "palvex/globales.h"
+#include "settings/settings_cache.h"
 #include "palvex/settings.h"
 #include "settings/settings_fakes.h"
 #include "support/test_env.h"
@@ -23,7 +23,7 @@ constexpr std::string_view kLabel = "Palvex\\Default\\LABEL";
 
 class SettingsCache : public testing::EngineTest {
  protected:
-  SettingsCache() { globales::state().currentThemeName = "Default"; }
+  SettingsCache() { globales::setCurrentThemeName("Default"); }
 
   void storeLabel(std::string_view key, std::string_view value) { store().write(kAppName, kLabel, key, value); }
   std::int32_t readLabel(std::string_view key) { return ReadElementSetting("LABEL", key, -1); }

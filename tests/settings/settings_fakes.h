@@ -39,8 +39,15 @@ class RefusingStore final : public SettingsStore {
     throw Error(ErrorNumber::Storage, "disk full");
   }
   SettingPairs enumerate(std::string_view, std::string_view) override { return {}; }
+  bool erase(std::string_view, std::string_view, std::string_view) override {
+    throw Error(ErrorNumber::Storage, "disk full");
+  }
+  std::size_t eraseSection(std::string_view, std::string_view) override {
+    throw Error(ErrorNumber::Storage, "disk full");
+  }
   std::uint64_t changeToken() override { return 0; }
   void transaction(const std::function<void()>& body) override { body(); }
+  void readTransaction(const std::function<void()>& body) override { body(); }
   std::string describe() const override { return "refusing"; }
 };
 

@@ -116,6 +116,68 @@ TEST_P(StoreContract, NamesAndValuesAreStoredLiterally) {
   EXPECT_EQ(store.read("blancos", "Palvex\\blancos", "blancos"), std::nullopt);
 }
 
+TEST_P(StoreContract, AnEmptyViewIsAnEmptyValue) {
+  store.write("Orvane", "Palvex\\Default\\LABEL", "foreColor", std::string_view{});
+  EXPECT_EQ(store.read("Orvane", "Palvex\\Default\\LABEL", "foreColor"), Value(""));
+}
+
+TEST_P(StoreContract, ErasingKeepsTheOthersInPlaceAndAnEmptiedSectionTakesTheNextSpelling) {
+  for (const char* key : {"0", "1", "2"}) store.write("Orvane", "Palvex", key, std::string("v") + key);
+  store.write("Orvane", "Palvex\\Oscuro\\FORM", "BackColor", "1");
+  store.write("Orvane", "Palvex\\Oscuro\\FORM", "MenuColor", "2");
+  store.write("Orvane", "Palvex\\Oscuro\\FORM\\Sub", "x", "3");
+
+  const auto before = store.changeToken();
+  EXPECT_TRUE(store.erase("orvane", "PALVEX", "1"));
+  EXPECT_NE(store.changeToken(), before);
+  EXPECT_FALSE(store.erase("Orvane", "Palvex", "1"));
+  EXPECT_FALSE(store.erase("Orvane", "Nada", "1"));
+  EXPECT_EQ(store.read("Orvane", "Palvex", "1"), std::nullopt);
+  store.write("Orvane", "Palvex", "3", "v3");
+  EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "v0"}, {"2", "v2"}, {"3", "v3"}}));
+  EXPECT_EQ(store.read("Orvane", "Palvex", "2"), Value("v2"));
+
+  EXPECT_EQ(store.eraseSection("Orvane", "palvex\\oscuro\\form"), 2u);
+  EXPECT_EQ(store.eraseSection("Orvane", "Palvex\\Oscuro\\FORM"), 0u);
+  EXPECT_TRUE(store.enumerate("Orvane", "Palvex\\Oscuro\\FORM").empty());
+  EXPECT_EQ(store.read("Orvane", "Palvex\\Oscuro\\FORM\\Sub", "x"), Value("3")) << "sub-levels stay";
+
+  // Emptied by erasing its last key, a section is written afresh in a new spelling.
+  store.write("Orvane", "Palvex\\Claro\\LABEL", "foreColor", "1");
+  EXPECT_TRUE(store.erase("Orvane", "Palvex\\Claro\\LABEL", "FORECOLOR"));
+  store.write("Orvane", "Palvex\\CLARO\\LABEL", "ForeColor", "2");
+  EXPECT_EQ(store.enumerate("Orvane", "Palvex\\claro\\label"), (SettingPairs{{"ForeColor", "2"}}));
+}
+
+TEST_P(StoreContract, ErasingInsideATransactionIsUndoneWithIt) {
+  store.write("Orvane", "Palvex", "0", "Default");
+  store.write("Orvane", "Palvex\\Default\\FORM", "BackColor", "1");
+  EXPECT_THROW(store.transaction([&] {
+    store.erase("Orvane", "Palvex", "0");
+    store.eraseSection("Orvane", "Palvex\\Default\\FORM");
+    EXPECT_TRUE(store.enumerate("Orvane", "Palvex").empty());
+    throw std::runtime_error("stop");
+  }),
+               std::runtime_error);
+  EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
+  EXPECT_EQ(store.read("Orvane", "Palvex\\Default\\FORM", "BackColor"), Value("1"));
+}
+
+TEST_P(StoreContract, ReadTransactionsRunTheirBodyAlsoInsideATransactionAndPassItsErrors) {
+  store.write("Orvane", "Palvex", "0", "Default");
+  Value seen;
+  store.readTransaction([&] { seen = store.read("Orvane", "Palvex", "0"); });
+  EXPECT_EQ(seen, Value("Default"));
+  store.transaction([&] {
+    store.write("Orvane", "Palvex", "1", "Oscuro");
+    store.readTransaction([&] { seen = store.read("Orvane", "Palvex", "1"); });
+  });
+  EXPECT_EQ(seen, Value("Oscuro"));
+  EXPECT_THROW(store.readTransaction([] { throw std::runtime_error("stop"); }), std::runtime_error);
+  store.write("Orvane", "Palvex", "2", "Claro");  // nothing is left open
+  EXPECT_EQ(store.enumerate("Orvane", "Palvex").size(), 3u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreContract, ::testing::ValuesIn(kBackends),
                          [](const ::testing::TestParamInfo<Backend>& param) { return param.param.name; });
 

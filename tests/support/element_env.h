@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/globales.h"
-#include "engine/shared_elements.h"
+#include "palvex/globales.h"
 #include "palvex/elements.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
@@ -33,10 +33,10 @@ class ElementTest : public EngineTest {
   ~ElementTest() override { win32::reset(); }
 
   SettingPairs section(std::string_view word) {
-    return store().enumerate(kAppName, elementSection(globales::state().currentThemeName, word));
+    return store().enumerate(kAppName, elementSection(globales::currentThemeName(), word));
   }
   void storeValue(std::string_view word, std::string_view key, std::string_view text) {
-    store().write(kAppName, elementSection(globales::state().currentThemeName, word), key, text);
+    store().write(kAppName, elementSection(globales::currentThemeName(), word), key, text);
   }
 
   std::shared_ptr<Tema> tema_;

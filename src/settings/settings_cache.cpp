@@ -1,4 +1,4 @@
-#include "engine/settings_cache.h"
+#include "settings/settings_cache.h"
 
 #include <sys/stat.h>
 

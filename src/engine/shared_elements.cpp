@@ -1,11 +1,13 @@
 // The ten shared element accessors.
 
-#include "engine/shared_elements.h"
+#include "palvex/globales.h"
 
+#include "elements/apply_context.h"
 #include "engine/globales.h"
 #include "palvex/elements.h"
 #include "palvex/tema.h"
 #include "palvex/text.h"
+#include "settings/theme_name.h"
 
 namespace palvex::globales {
 namespace {
@@ -57,12 +59,12 @@ std::shared_ptr<Element> sharedElement(std::string_view className) {
                          valid);
 }
 
-std::string currentThemeName() { return state().currentThemeName; }
-void setCurrentThemeName(std::string name) { state().currentThemeName = std::move(name); }
+std::string currentThemeName() { return settings::currentThemeName(); }
+void setCurrentThemeName(std::string name) { settings::currentThemeName() = std::move(name); }
 bool reloadElements() { return state().reloadElements; }
 void setReloadElements(bool reload) { state().reloadElements = reload; }
 std::shared_ptr<Tema> firstTema() { return state().firstTema; }
-std::int32_t formBackColorCache() { return state().formBackColorCache; }
+std::int32_t formBackColorCache() { return detail::applyContext().formBackColorCache; }
 void resetEngine() { resetState(); }
 
 }  // namespace palvex::globales

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/settings_cache.h"
 #include "palvex/error.h"
 #include "palvex/settings.h"
+#include "settings/settings_cache.h"
 
 namespace palvex {
 
@@ -17,12 +17,10 @@ std::string GetSettingText(std::string_view app, std::string_view section, std::
   return std::string(fallback);
 }
 
-Currency GetSettingNumber(std::string_view app, std::string_view section, std::string_view key,
-                          Currency fallback) {
-  const std::string text = GetSettingText(app, section, key, fallback.toString());
+std::optional<Currency> settingTextNumber(std::string_view text) {
   // Decimal commas are read as points first; when that reading is out of
   // range ("1,5E300"), the unchanged text gets a second chance ("1").
-  std::string withPoints = text;
+  std::string withPoints(text);
   std::replace(withPoints.begin(), withPoints.end(), ',', '.');
   try {
     return numericPrefix(withPoints);
@@ -32,7 +30,13 @@ Currency GetSettingNumber(std::string_view app, std::string_view section, std::s
     return numericPrefix(text);
   } catch (const Error&) {
   }
-  return fallback;
+  return std::nullopt;
+}
+
+Currency GetSettingNumber(std::string_view app, std::string_view section, std::string_view key,
+                          Currency fallback) {
+  const std::string text = GetSettingText(app, section, key, fallback.toString());
+  return settingTextNumber(text).value_or(fallback);
 }
 
 }  // namespace palvex

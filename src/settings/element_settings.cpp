@@ -1,16 +1,16 @@
-// Element values of the current theme, and where they come from.
+// Element values of a theme, the current one by default, and where they come from.
 
-#include "engine/globales.h"
-#include "engine/settings_cache.h"
 #include "palvex/error.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/variant.h"
+#include "settings/settings_cache.h"
+#include "settings/theme_name.h"
 
 namespace palvex {
 namespace {
 std::string currentSection(std::string_view sectionWord) {
-  return elementSection(globales::state().currentThemeName, sectionWord);
+  return elementSection(settings::currentThemeName(), sectionWord);
 }
 }  // namespace
 
@@ -21,7 +21,12 @@ std::string elementSection(std::string_view themeName, std::string_view sectionW
 }
 
 std::int32_t ReadElementSetting(std::string_view sectionWord, std::string_view key, std::int32_t fallback) {
-  const std::string section = currentSection(sectionWord);
+  return ReadThemeSetting(settings::currentThemeName(), sectionWord, key, fallback);
+}
+
+std::int32_t ReadThemeSetting(std::string_view themeName, std::string_view sectionWord, std::string_view key,
+                              std::int32_t fallback) {
+  const std::string section = elementSection(themeName, sectionWord);
   Currency number = GetSettingNumber(kAppName, section, key, Currency::fromInteger(fallback));
   // Rounds half to even; past 32 bits the overflow reaches the element being
   // created, naming the value so that a user can find and mend it.
@@ -54,11 +59,23 @@ const char* toString(SettingSource source) {
 }
 
 SettingSource ElementSettingSource(std::string_view sectionWord, std::string_view key) {
-  const std::string section = currentSection(sectionWord);
+  return ThemeSettingSource(settings::currentThemeName(), sectionWord, key);
+}
+
+SettingSource ThemeSettingSource(std::string_view themeName, std::string_view sectionWord, std::string_view key) {
+  const std::string section = elementSection(themeName, sectionWord);
   settings_cache::beginLookup();
   if (auto ini = settings_cache::iniValue(kAppName, section, key); ini && !ini->empty()) return SettingSource::Ini;
   if (settings_cache::storeValue(kAppName, section, key)) return SettingSource::Store;
   return SettingSource::Default;
+}
+
+std::optional<std::string> OverrideFileText(std::string_view themeName, std::string_view sectionWord,
+                                            std::string_view key) {
+  settings_cache::beginLookup();
+  auto ini = settings_cache::iniValue(kAppName, elementSection(themeName, sectionWord), key);
+  if (!ini || ini->empty()) return std::nullopt;
+  return ini;
 }
 
 ElementLoadScope::ElementLoadScope() { settings_cache::openScope(); }
