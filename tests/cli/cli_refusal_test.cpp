@@ -33,7 +33,7 @@ TEST_F(CliRefusal, RefusedCommandsSayWhyAndWriteNothing) {
       {{"set", "Oscuro", "CForm", "BackColor"}, "VALUE is required"},
       {{"set", "Nuevo", "CForm", "BackColor", "1", "--create", "--bogus"}, "--bogus"},
       {{"set", "Nuevo ", "CForm", "BackColor", "1", "--create"}, "starts or ends with a blank"},
-      {{"bogus"}, "unknown command \"bogus\" (commands: list, show, set, export, import)"},
+      {{"bogus"}, "unknown command \"bogus\" (commands: list, show, set, export, import, check, render)"},
       {{}, "A subcommand is required"},
       {{"import", at("bad-value.ini")}, "bad-value.ini:3: value \"abc\" of key \"MenuColor\""},
       {{"import", at("bad-key.ini")}, "bad-key.ini:2: unknown key \"BackColour\" in section FORM (valid keys: BackColor, MenuColor)"},
