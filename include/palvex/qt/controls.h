@@ -501,6 +501,8 @@ class slideButton : public QWidget {
   int currentIndex() const { return current_; }
   void setCurrentIndex(int index);
 
+  QSize sizeHint() const override;
+
  signals:
   void currentChanged(int index);
   void buttonClicked(int index);
