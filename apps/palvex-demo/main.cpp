@@ -15,6 +15,7 @@
 #include "demo_render.h"
 #include "demo_store.h"
 #include "palvex/qt/designer.h"
+#include "palvex/qt/follow_store.h"
 #include "palvex/qt/palvex_qt.h"
 
 namespace {
@@ -89,6 +90,8 @@ int run(const Options& options) {
     throw std::runtime_error("no display (DISPLAY and WAYLAND_DISPLAY are unset): render PNGs instead, "
                              "with --render FILE.png or --render-all DIR");
   tellAboutStore(store);
+  // What another program saves (palvex set, a designer elsewhere) shows here.
+  palvex::qt::followStore(store.path());
   demo.window().show();
   return QApplication::exec();
 }
