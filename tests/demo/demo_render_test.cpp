@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
@@ -82,6 +83,31 @@ TEST(DemoPictures, PalvexDemoRendersEveryThemeAndAContactSheet) {
   // Oscuro's tile (second row, first column) ends in its blue status bar.
   const QRect statusBar(18 + 100, 18 + (34 + 392 + 18) + 34 + 384, 300, 4);
   EXPECT_EQ(dominantColour(sheet, statusBar), QColor("#007acc"));
+}
+
+TEST(DemoPictures, WithoutADisplayTheDemoRendersEveryThemeAndTheDesignerInsteadAndRefusesUnknownThemes) {
+  TempDir dir;
+  auto env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+  env.insert("TMPDIR", QString::fromStdString(dir.path().string()));  // where the pictures folder goes
+  QProcess program;
+  program.setProcessEnvironment(env);
+  program.start(PALVEX_DEMO_PATH, {"--theme", "sepia"});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  EXPECT_EQ(program.exitCode(), 0);
+  const QStringList files = lines(program.readAllStandardOutput());
+  ASSERT_EQ(files.size(), 6) << files.join(' ').toStdString();
+  EXPECT_TRUE(files[0].startsWith(QString::fromStdString(dir.path().string()) + "/palvex-demo-pictures-"));
+  EXPECT_TRUE(files[4].endsWith("/contact-sheet.png"));
+  EXPECT_TRUE(files[5].endsWith("/designer.png"));
+  for (const QString& file : files) EXPECT_FALSE(QImage(file).isNull()) << file.toStdString();
+  EXPECT_TRUE(program.readAllStandardError().startsWith("palvex-demo: no display"));
+
+  program.start(PALVEX_DEMO_PATH, {"--theme", "Nada", "--render", QString::fromStdString((dir / "x.png").string())});
+  ASSERT_TRUE(program.waitForFinished(60000));
+  EXPECT_EQ(program.exitCode(), 1);
+  EXPECT_EQ(program.readAllStandardError().toStdString(),
+            "palvex-demo: no theme \"Nada\" in the catalogue (themes: Alto contraste, Claro, Oscuro, Sepia)\n");
 }
 
 using RenderCommand = CliTest;
