@@ -4,6 +4,7 @@
 #include "palvex/settings_store.h"
 #include "palvex/text.h"
 #include "palvex/variant.h"
+#include "theme_file.h"
 
 namespace palvex::cli {
 
@@ -32,6 +33,7 @@ void checkNewThemeName(const std::string& name) {
   if (name.empty()) throw UserError("a theme name cannot be empty");
   if (name.front() == ' ' || name.back() == ' ' || name.front() == '\t' || name.back() == '\t')
     throw UserError("theme name \"" + name + "\" starts or ends with a blank");
+  checkThemeNameFitsFile(name);  // every theme can be exported and imported back
 }
 
 std::int16_t addCatalogueEntry(Tema& tema, const std::string& name) {

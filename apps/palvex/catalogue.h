@@ -29,8 +29,8 @@ std::optional<std::string> catalogueName(Tema& tema, const std::string& name);
 // the engine starts with and which reads its defaults until it is saved.
 std::string themeToRead(Tema& tema, const std::string& name);
 
-// Refuses a name no catalogue entry should have: empty, or with blanks at
-// either end (the designer trims them).
+// Refuses a name no catalogue entry should have: empty, with blanks at
+// either end (the designer trims them), or one a theme file cannot carry.
 void checkNewThemeName(const std::string& name);
 
 // Adds `name` under maxIndiceTema() + 1 and returns that index. Call it inside
