@@ -75,8 +75,9 @@ void setMenuBackColor(Object& form, std::int32_t color) {
     // The menus now paint with the new brush only: the old ones would leak.
     for (HBRUSH old : replaced)
       if (old != info.hbrBack) DeleteObject(old);
-  } catch (const std::exception&) {
-    // A form without a readable window handle keeps its menus as they are.
+  } catch (...) {
+    // A form without a readable window handle keeps its menus as they are,
+    // whatever the host throws.
   }
 }
 
