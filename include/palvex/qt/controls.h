@@ -51,7 +51,7 @@ class QHBoxLayout;
 
 namespace palvex::qt {
 
-namespace detail {
+namespace controls_detail {
 
 // The colour to paint for a stored value: system colours resolved now; a
 // value that names nothing paints as `fallback` (the property's default).
@@ -83,7 +83,7 @@ enum TextSlot : std::size_t {
 using TextColours = ColourSlots<6>;
 TextColours defaultTextColours();
 
-}  // namespace detail
+}  // namespace controls_detail
 
 // ---------------------------------------------------------------- text kind
 
@@ -106,32 +106,29 @@ class skinText : public QLineEdit {
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
 
-  int borderColor() const { return colours_.get(detail::kTextBorder); }
+  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
   void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(detail::kTextBorderFocused); }
+  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
   void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(detail::kTextFore); }
+  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
   void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(detail::kTextForeFocused); }
+  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
   void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(detail::kTextBack); }
+  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
   void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(detail::kTextBackFocused); }
+  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
   void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
   void syncPalette();
 
-  detail::TextColours colours_;
+  controls_detail::TextColours colours_;
   QString tag_;
 };
 
@@ -170,17 +167,17 @@ class skinCombo : public QComboBox {
   // adding it when there is none.
   void setText(const QString& text);
 
-  int borderColor() const { return colours_.get(detail::kTextBorder); }
+  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
   void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(detail::kTextBorderFocused); }
+  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
   void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(detail::kTextFore); }
+  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
   void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(detail::kTextForeFocused); }
+  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
   void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(detail::kTextBack); }
+  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
   void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(detail::kTextBackFocused); }
+  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
   void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
@@ -192,13 +189,12 @@ class skinCombo : public QComboBox {
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
   void syncPalette();
 
-  detail::TextColours colours_;
+  controls_detail::TextColours colours_;
   QString tag_;
 };
 
@@ -221,17 +217,17 @@ class skinList : public QListWidget {
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
 
-  int borderColor() const { return colours_.get(detail::kTextBorder); }
+  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
   void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(detail::kTextBorderFocused); }
+  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
   void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(detail::kTextFore); }
+  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
   void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(detail::kTextForeFocused); }
+  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
   void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(detail::kTextBack); }
+  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
   void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(detail::kTextBackFocused); }
+  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
   void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
@@ -240,13 +236,12 @@ class skinList : public QListWidget {
   bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
   void syncPalette();
 
-  detail::TextColours colours_;
+  controls_detail::TextColours colours_;
   QString tag_;
 };
 
@@ -274,17 +269,17 @@ class EditWithButton : public QWidget {
   // The button's area (empty while the button is hidden).
   QRect buttonRect() const;
 
-  int borderColor() const { return colours_.get(detail::kTextBorder); }
+  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
   void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(detail::kTextBorderFocused); }
+  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
   void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(detail::kTextFore); }
+  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
   void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(detail::kTextForeFocused); }
+  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
   void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(detail::kTextBack); }
+  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
   void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(detail::kTextBackFocused); }
+  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
   void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
@@ -303,7 +298,6 @@ class EditWithButton : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -311,7 +305,7 @@ class EditWithButton : public QWidget {
   void syncPalette();
   void layoutEditor();
 
-  detail::TextColours colours_;
+  controls_detail::TextColours colours_;
   QString tag_;
   QLineEdit* edit_;
   bool buttonShown_ = true;
@@ -430,7 +424,7 @@ class skinButton : public QAbstractButton {
   enum Slot : std::size_t { kFore, kForeFocused, kForeDisabled, kBack, kBackFocused, kBackDisabled };
   void setColour(std::size_t slot, int colour);
 
-  detail::ColourSlots<6> colours_;
+  controls_detail::ColourSlots<6> colours_;
   QString tag_;
 };
 
@@ -470,7 +464,7 @@ class roundButton : public QAbstractButton {
   enum Slot : std::size_t { kBack, kFore };
   void setColour(std::size_t slot, int colour);
 
-  detail::ColourSlots<2> colours_;
+  controls_detail::ColourSlots<2> colours_;
   QString tag_;
 };
 
@@ -500,6 +494,8 @@ class slideButton : public QWidget {
 
   int currentIndex() const { return current_; }
   void setCurrentIndex(int index);
+
+  QSize sizeHint() const override;
 
  signals:
   void currentChanged(int index);
@@ -548,7 +544,7 @@ class skinCheck : public QAbstractButton {
   enum Slot : std::size_t { kFore, kCheck };
   void setColour(std::size_t slot, int colour);
 
-  detail::ColourSlots<2> colours_;
+  controls_detail::ColourSlots<2> colours_;
   QString tag_;
 };
 
@@ -586,7 +582,7 @@ class plainCheck : public QAbstractButton {
   enum Slot : std::size_t { kFore, kForeFocused, kForeDisabled };
   void setColour(std::size_t slot, int colour);
 
-  detail::ColourSlots<3> colours_;
+  controls_detail::ColourSlots<3> colours_;
   QString tag_;
 };
 
@@ -682,7 +678,7 @@ class skinTabs : public QWidget {
   void setHovered(int index);
   void showCurrentPage();
 
-  detail::ColourSlots<9> colours_;
+  controls_detail::ColourSlots<9> colours_;
   QString tag_;
   QVector<Tab> tabs_;
   int current_ = -1;
@@ -728,7 +724,7 @@ class boxedLabel : public QWidget {
   enum Slot : std::size_t { kBack, kBorder, kFore };
   void setColour(std::size_t slot, int colour);
 
-  detail::ColourSlots<3> colours_;
+  controls_detail::ColourSlots<3> colours_;
   QString tag_;
   QString text_;
   Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
@@ -768,7 +764,7 @@ class Shape : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  detail::ColourSlots<1> colours_;
+  controls_detail::ColourSlots<1> colours_;
   QString tag_;
   Kind kind_ = Rectangle;
   int borderWidth_ = 1;

@@ -50,7 +50,7 @@ QSize boxedLabel::minimumSizeHint() const {
 
 void boxedLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  detail::drawBox(painter, rect(), colours_.paint(kBack), colours_.paint(kBorder));
+  controls_detail::drawBox(painter, rect(), colours_.paint(kBack), colours_.paint(kBorder));
   painter.setPen(colours_.paint(kFore));
   const QRect area = rect().adjusted(kMargin + 1, 1, -(kMargin + 1), -1);
   painter.setClipRect(area);

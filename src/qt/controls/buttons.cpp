@@ -32,7 +32,7 @@ skinButton::skinButton(QWidget* parent)
 
 skinButton::skinButton(const QString& caption, QWidget* parent) : skinButton(parent) { setText(caption); }
 
-QString skinButton::ControlClass() const { return detail::qstring(controlclass::kButton); }
+QString skinButton::ControlClass() const { return controls_detail::qstring(controlclass::kButton); }
 
 void skinButton::setColour(std::size_t slot, int colour) {
   if (colours_.set(slot, colour)) update();
@@ -170,6 +170,11 @@ QStringList slideButton::captions() const {
 
 skinButton* slideButton::button(int index) const {
   return index >= 0 && index < count() ? buttons_.at(index) : nullptr;
+}
+
+QSize slideButton::sizeHint() const {
+  // Without buttons yet, the size of one, so that it can be placed.
+  return buttons_.isEmpty() ? QSize(75, 23) : QWidget::sizeHint();
 }
 
 QObject* slideButton::pickButton(int index) { return button(index); }

@@ -16,18 +16,18 @@ constexpr int kGap = 6;  // between the square and the caption
 
 QSize checkSizeHint(const QAbstractButton* check) {
   const QFontMetrics metrics = check->fontMetrics();
-  const int side = detail::checkSide(check);
+  const int side = controls_detail::checkSide(check);
   return QSize(1 + side + kGap + metrics.horizontalAdvance(check->text()) + 4, qMax(side, metrics.height()) + 4);
 }
 
 QRect captionRect(const QAbstractButton* check) {
-  const QRect box = detail::checkSquare(check->rect(), detail::checkSide(check));
+  const QRect box = controls_detail::checkSquare(check->rect(), controls_detail::checkSide(check));
   return check->rect().adjusted(box.right() + 1 + kGap, 0, 0, 0);
 }
 
 void paintCheck(QAbstractButton* check, const QColor& box, const QColor& mark, const QColor& caption) {
   QPainter painter(check);
-  detail::drawCheckBox(painter, detail::checkSquare(check->rect(), detail::checkSide(check)), box, mark,
+  controls_detail::drawCheckBox(painter, controls_detail::checkSquare(check->rect(), controls_detail::checkSide(check)), box, mark,
                        check->isChecked());
   const QRect area = captionRect(check);
   const QString shown = check->fontMetrics().elidedText(check->text(), Qt::ElideRight, area.width() - 2);
@@ -57,7 +57,7 @@ skinCheck::skinCheck(QWidget* parent)
 
 skinCheck::skinCheck(const QString& caption, QWidget* parent) : skinCheck(parent) { setText(caption); }
 
-QString skinCheck::ControlClass() const { return detail::qstring(controlclass::kCheck); }
+QString skinCheck::ControlClass() const { return controls_detail::qstring(controlclass::kCheck); }
 
 void skinCheck::setColour(std::size_t slot, int colour) {
   if (colours_.set(slot, colour)) update();
@@ -65,7 +65,7 @@ void skinCheck::setColour(std::size_t slot, int colour) {
 void skinCheck::setForeColor(int colour) { setColour(kFore, colour); }
 void skinCheck::setCheckColor(int colour) { setColour(kCheck, colour); }
 
-QRect skinCheck::boxRect() const { return detail::checkSquare(rect(), detail::checkSide(this)); }
+QRect skinCheck::boxRect() const { return controls_detail::checkSquare(rect(), controls_detail::checkSide(this)); }
 QSize skinCheck::sizeHint() const { return checkSizeHint(this); }
 bool skinCheck::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
@@ -91,7 +91,7 @@ void plainCheck::setForeColor(int colour) { setColour(kFore, colour); }
 void plainCheck::setForeColorFocused(int colour) { setColour(kForeFocused, colour); }
 void plainCheck::setForeColorDisabled(int colour) { setColour(kForeDisabled, colour); }
 
-QRect plainCheck::boxRect() const { return detail::checkSquare(rect(), detail::checkSide(this)); }
+QRect plainCheck::boxRect() const { return controls_detail::checkSquare(rect(), controls_detail::checkSide(this)); }
 QSize plainCheck::sizeHint() const { return checkSizeHint(this); }
 bool plainCheck::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 

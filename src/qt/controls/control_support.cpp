@@ -12,7 +12,7 @@
 #include "palvex/qt/controls.h"
 #include "palvex/system_colours.h"
 
-namespace palvex::qt::detail {
+namespace palvex::qt::controls_detail {
 
 namespace {
 
@@ -136,4 +136,4 @@ QRect checkSquare(const QRect& widgetRect, int side) {
   return QRect(widgetRect.left() + 1, top, side, side);
 }
 
-}  // namespace palvex::qt::detail
+}  // namespace palvex::qt::controls_detail

@@ -13,7 +13,7 @@ class QPainter;
 class QStyle;
 class QWidget;
 
-namespace palvex::qt::detail {
+namespace palvex::qt::controls_detail {
 
 QString qstring(std::string_view text);
 
@@ -51,4 +51,4 @@ void drawCheckBox(QPainter& painter, const QRect& square, const QColor& box, con
 QRect checkSquare(const QRect& widgetRect, int side);
 int checkSide(const QWidget* widget);
 
-}  // namespace palvex::qt::detail
+}  // namespace palvex::qt::controls_detail

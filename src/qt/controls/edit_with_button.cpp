@@ -16,9 +16,9 @@ constexpr int kButtonWidth = 17;
 }  // namespace
 
 EditWithButton::EditWithButton(QWidget* parent)
-    : QWidget(parent), colours_(detail::defaultTextColours()), edit_(new QLineEdit(this)) {
+    : QWidget(parent), colours_(controls_detail::defaultTextColours()), edit_(new QLineEdit(this)) {
   edit_->setObjectName(QStringLiteral("edit"));
-  edit_->setStyle(detail::baseStyle());
+  edit_->setStyle(controls_detail::baseStyle());
   edit_->setFrame(false);
   edit_->setTextMargins(2, 0, 2, 0);
   edit_->setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -37,10 +37,10 @@ QString EditWithButton::text() const { return edit_->text(); }
 void EditWithButton::setText(const QString& text) { edit_->setText(text); }
 
 QPalette EditWithButton::lookPalette() const {
-  return detail::lookPalette(palette(), detail::textLook(colours_, hasFocus()));
+  return controls_detail::lookPalette(palette(), controls_detail::textLook(colours_, hasFocus()));
 }
 
-void EditWithButton::syncPalette() { detail::setPaletteIfChanged(this, lookPalette()); }
+void EditWithButton::syncPalette() { controls_detail::setPaletteIfChanged(this, lookPalette()); }
 
 QRect EditWithButton::buttonRect() const {
   if (!buttonShown_) return {};
@@ -68,9 +68,9 @@ QSize EditWithButton::sizeHint() const {
 
 void EditWithButton::paintEvent(QPaintEvent*) {
   syncPalette();
-  const detail::TextLook look = detail::textLook(colours_, hasFocus());
+  const controls_detail::TextLook look = controls_detail::textLook(colours_, hasFocus());
   QPainter painter(this);
-  detail::drawBox(painter, rect(), look.back, look.border);
+  controls_detail::drawBox(painter, rect(), look.back, look.border);
   if (buttonShown_) paintButtonGlyph(painter, buttonRect(), look.fore);
 }
 
@@ -88,17 +88,9 @@ void EditWithButton::mousePressEvent(QMouseEvent* event) {
   buttonPressed();
 }
 
-void EditWithButton::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
-}
-
 bool EditWithButton::eventFilter(QObject* watched, QEvent* event) {
   // The editor holds the focus: its focus changes are the control's.
-  if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-    syncPalette();
-    update();
-  }
+  if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) update();
   return QWidget::eventFilter(watched, event);
 }
 

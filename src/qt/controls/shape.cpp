@@ -48,7 +48,7 @@ void Shape::paintEvent(QPaintEvent*) {
   if (kind_ == Rectangle || kind_ == Square) {
     // Straight edges as fills: exact pixels at any width.
     for (int ring = 0; ring < borderWidth_; ++ring)
-      detail::drawBorder(painter, figure.adjusted(ring, ring, -ring, -ring), colour);
+      controls_detail::drawBorder(painter, figure.adjusted(ring, ring, -ring, -ring), colour);
     return;
   }
   painter.setRenderHint(QPainter::Antialiasing);

@@ -13,8 +13,8 @@
 
 namespace palvex::qt {
 
-skinCombo::skinCombo(QWidget* parent) : QComboBox(parent), colours_(detail::defaultTextColours()) {
-  setStyle(detail::baseStyle());
+skinCombo::skinCombo(QWidget* parent) : QComboBox(parent), colours_(controls_detail::defaultTextColours()) {
+  setStyle(controls_detail::baseStyle());
   setEditable(true);
   setFocusPolicy(Qt::StrongFocus);
   syncPalette();
@@ -36,17 +36,17 @@ void skinCombo::setText(const QString& text) {
 }
 
 void skinCombo::syncPalette() {
-  const QPalette palette = detail::lookPalette(this->palette(), detail::textLook(colours_, hasFocus()));
-  detail::setPaletteIfChanged(this, palette);
+  const QPalette palette = controls_detail::lookPalette(this->palette(), controls_detail::textLook(colours_, hasFocus()));
+  controls_detail::setPaletteIfChanged(this, palette);
   // The line edit follows the combo's palette by inheritance, but a line
   // edit made later by setEditable comes with the application's style.
-  if (QLineEdit* edit = lineEdit(); edit && edit->style() != detail::baseStyle()) {
-    edit->setStyle(detail::baseStyle());
+  if (QLineEdit* edit = lineEdit(); edit && edit->style() != controls_detail::baseStyle()) {
+    edit->setStyle(controls_detail::baseStyle());
     edit->setFrame(false);
   }
   // The drop-down list is a window of its own: palettes do not reach it.
-  detail::setPaletteIfChanged(view(), palette);
-  if (QWidget* popup = view()->parentWidget(); popup && popup != this) detail::setPaletteIfChanged(popup, palette);
+  controls_detail::setPaletteIfChanged(view(), palette);
+  if (QWidget* popup = view()->parentWidget(); popup && popup != this) controls_detail::setPaletteIfChanged(popup, palette);
 }
 
 QRect skinCombo::arrowRect() const {
@@ -66,10 +66,10 @@ QSize skinCombo::minimumSizeHint() const {
 
 void skinCombo::paintEvent(QPaintEvent*) {
   syncPalette();
-  const detail::TextLook look = detail::textLook(colours_, hasFocus());
+  const controls_detail::TextLook look = controls_detail::textLook(colours_, hasFocus());
   QPainter painter(this);
-  detail::drawBox(painter, rect(), look.back, look.border);
-  detail::drawDownArrow(painter, arrowRect(), look.fore);
+  controls_detail::drawBox(painter, rect(), look.back, look.border);
+  controls_detail::drawDownArrow(painter, arrowRect(), look.fore);
   if (isEditable()) return;  // the line edit shows the text
   QStyleOptionComboBox option;
   initStyleOption(&option);
@@ -82,19 +82,12 @@ void skinCombo::paintEvent(QPaintEvent*) {
 
 void skinCombo::focusInEvent(QFocusEvent* event) {
   QComboBox::focusInEvent(event);
-  syncPalette();
   update();
 }
 
 void skinCombo::focusOutEvent(QFocusEvent* event) {
   QComboBox::focusOutEvent(event);
-  syncPalette();
   update();
-}
-
-void skinCombo::changeEvent(QEvent* event) {
-  QComboBox::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
 }
 
 }  // namespace palvex::qt

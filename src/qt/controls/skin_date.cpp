@@ -20,7 +20,7 @@ class CalendarPopup : public QFrame {
     setObjectName(QStringLiteral("calendar"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setStyle(detail::baseStyle());
+    setStyle(controls_detail::baseStyle());
     setPalette(look);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
@@ -89,7 +89,7 @@ void skinDate::showCalendar() {
 }
 
 void skinDate::paintButtonGlyph(QPainter& painter, const QRect& area, const QColor& colour) const {
-  detail::drawDownArrow(painter, area, colour);
+  controls_detail::drawDownArrow(painter, area, colour);
 }
 
 }  // namespace palvex::qt

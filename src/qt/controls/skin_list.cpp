@@ -9,8 +9,8 @@
 
 namespace palvex::qt {
 
-skinList::skinList(QWidget* parent) : QListWidget(parent), colours_(detail::defaultTextColours()) {
-  setStyle(detail::baseStyle());
+skinList::skinList(QWidget* parent) : QListWidget(parent), colours_(controls_detail::defaultTextColours()) {
+  setStyle(controls_detail::baseStyle());
   // A plain 1-pixel frame reserves the border's room; the control paints it.
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
@@ -21,7 +21,7 @@ skinList::skinList(QWidget* parent) : QListWidget(parent), colours_(detail::defa
 PALVEX_TEXT_CONTROL_ACCESSORS(skinList)
 
 void skinList::syncPalette() {
-  detail::setPaletteIfChanged(this, detail::lookPalette(palette(), detail::textLook(colours_, hasFocus())));
+  controls_detail::setPaletteIfChanged(this, controls_detail::lookPalette(palette(), controls_detail::textLook(colours_, hasFocus())));
 }
 
 QSize skinList::sizeHint() const { return QSize(120, fontMetrics().height() * 4 + 6); }
@@ -31,25 +31,18 @@ bool skinList::event(QEvent* event) {
   if (event->type() != QEvent::Paint) return QListWidget::event(event);
   syncPalette();
   QPainter painter(this);
-  detail::drawBorder(painter, rect(), detail::textLook(colours_, hasFocus()).border);
+  controls_detail::drawBorder(painter, rect(), controls_detail::textLook(colours_, hasFocus()).border);
   return true;
 }
 
 void skinList::focusInEvent(QFocusEvent* event) {
   QListWidget::focusInEvent(event);
-  syncPalette();
-  update();
+  update();  // the border: the list itself repaints only its entries
 }
 
 void skinList::focusOutEvent(QFocusEvent* event) {
   QListWidget::focusOutEvent(event);
-  syncPalette();
   update();
-}
-
-void skinList::changeEvent(QEvent* event) {
-  QListWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
 }
 
 }  // namespace palvex::qt

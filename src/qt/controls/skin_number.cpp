@@ -29,7 +29,7 @@ class Calculator : public QFrame {
     setObjectName(QStringLiteral("calculator"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setStyle(detail::baseStyle());
+    setStyle(controls_detail::baseStyle());
     setPalette(look);
     setAutoFillBackground(true);
     auto* grid = new QGridLayout(this);
@@ -37,7 +37,7 @@ class Calculator : public QFrame {
     grid->setSpacing(2);
     display_ = new QLineEdit(this);
     display_->setObjectName(QStringLiteral("display"));
-    display_->setStyle(detail::baseStyle());
+    display_->setStyle(controls_detail::baseStyle());
     display_->setReadOnly(true);
     display_->setAlignment(Qt::AlignRight);
     display_->setFocusPolicy(Qt::NoFocus);
@@ -201,7 +201,7 @@ void skinNumber::showCalculator() {
 void skinNumber::paintButtonGlyph(QPainter& painter, const QRect& area, const QColor& colour) const {
   // A small calculator: an outline, its display bar and four keys.
   const QRect body(area.left() + (area.width() - 9) / 2, area.top() + (area.height() - 11) / 2, 9, 11);
-  detail::drawBorder(painter, body, colour);
+  controls_detail::drawBorder(painter, body, colour);
   painter.fillRect(QRect(body.left() + 2, body.top() + 2, 5, 2), colour);
   for (int row = 0; row < 2; ++row)
     for (int column = 0; column < 2; ++column)

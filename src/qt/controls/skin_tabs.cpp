@@ -36,7 +36,7 @@ skinTabs::skinTabs(QWidget* parent)
   setMouseTracking(true);
 }
 
-QString skinTabs::ControlClass() const { return detail::qstring(controlclass::kTab); }
+QString skinTabs::ControlClass() const { return controls_detail::qstring(controlclass::kTab); }
 
 void skinTabs::setColour(std::size_t slot, int colour) {
   if (colours_.set(slot, colour)) update();
@@ -143,13 +143,13 @@ QSize skinTabs::minimumSizeHint() const { return QSize(60, tabHeight() + 8); }
 void skinTabs::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect page = rect().adjusted(0, tabHeight(), 0, 0);
-  detail::drawBox(painter, page, colours_.paint(kBackSelected), colours_.paint(kPageBorder));
+  controls_detail::drawBox(painter, page, colours_.paint(kBackSelected), colours_.paint(kPageBorder));
   for (int i = 0; i < count(); ++i) {
     if (i == current_) continue;
     const QRect tab = tabRect(i);
     const QColor outer = colours_.paint(i == hovered_ ? kBorderHover : kBorder);
-    detail::drawBox(painter, tab, colours_.paint(kBack), outer);
-    detail::drawBorder(painter, tab.adjusted(1, 1, -1, -1), colours_.paint(kInner));
+    controls_detail::drawBox(painter, tab, colours_.paint(kBack), outer);
+    controls_detail::drawBorder(painter, tab.adjusted(1, 1, -1, -1), colours_.paint(kInner));
   }
   // The current tab last, over its neighbours' edges and the page border.
   const QRect tab = tabRect(current_);

@@ -6,7 +6,7 @@
 #include "palvex/qt/controls.h"
 #include "qt/controls/control_support.h"
 
-namespace palvex::qt::detail {
+namespace palvex::qt::controls_detail {
 
 // Focused colours while the control (or the editor it forwards focus to)
 // has keyboard focus. A disabled text control keeps its theme colours: the
@@ -20,21 +20,20 @@ inline TextLook textLook(const TextColours& colours, bool focused) {
   return look;
 }
 
-}  // namespace palvex::qt::detail
+}  // namespace palvex::qt::controls_detail
 
-// The ControlClass and the six colour setters of a text control; each setter
-// stores the value and, when it changed, brings the palette up to date
-// (which repaints).
+// The ControlClass and the six colour setters of a text control. A setter
+// only stores the value and asks for a repaint: the control brings its
+// palette (and its inner widgets') up to date when it paints, so that the
+// engine's six writes to one control cost one palette change, not six.
 #define PALVEX_TEXT_CONTROL_ACCESSORS(Class)                                                  \
-  QString Class::ControlClass() const { return detail::qstring(controlclass::kText); }       \
+  QString Class::ControlClass() const { return controls_detail::qstring(controlclass::kText); }       \
   void Class::setColour(std::size_t slot, int colour) {                                      \
-    if (!colours_.set(slot, colour)) return;                                                 \
-    syncPalette();                                                                           \
-    update();                                                                                \
+    if (colours_.set(slot, colour)) update();                                                \
   }                                                                                          \
-  void Class::setBorderColor(int colour) { setColour(detail::kTextBorder, colour); }         \
-  void Class::setBorderColorFocused(int colour) { setColour(detail::kTextBorderFocused, colour); } \
-  void Class::setForeColor(int colour) { setColour(detail::kTextFore, colour); }             \
-  void Class::setForeColorFocused(int colour) { setColour(detail::kTextForeFocused, colour); } \
-  void Class::setBackColor(int colour) { setColour(detail::kTextBack, colour); }             \
-  void Class::setBackColorFocused(int colour) { setColour(detail::kTextBackFocused, colour); }
+  void Class::setBorderColor(int colour) { setColour(controls_detail::kTextBorder, colour); }         \
+  void Class::setBorderColorFocused(int colour) { setColour(controls_detail::kTextBorderFocused, colour); } \
+  void Class::setForeColor(int colour) { setColour(controls_detail::kTextFore, colour); }             \
+  void Class::setForeColorFocused(int colour) { setColour(controls_detail::kTextForeFocused, colour); } \
+  void Class::setBackColor(int colour) { setColour(controls_detail::kTextBack, colour); }             \
+  void Class::setBackColorFocused(int colour) { setColour(controls_detail::kTextBackFocused, colour); }
