@@ -38,10 +38,8 @@ class PreviewTest : public DesignerTest {
   int px(int v) const { return static_cast<int>(std::lround(v * window()->logicalDpiX() / 96.0)); }
   // An empty spot of the preview panel, clear of every sample.
   QColor panelPixel() { return pixel(find("Frame1"), QPoint(px(520), px(60))); }
-  QColor interior(const char* name) {
-    QWidget* w = find(name);
-    return pixel(w, QPoint(px(6), w->height() / 2));
-  }
+  // Inside the border, above any text.
+  QColor interior(const char* name) { return pixel(find(name), QPoint(2, 2)); }
 
   std::shared_ptr<Tema> tema_;
 };
@@ -146,9 +144,10 @@ TEST_F(PreviewTest, ALabelEditReachesOnlyLabel8) {
 TEST_F(PreviewTest, AFormEditReachesEveryControlOfTheWindow) {
   open();
   pick("MC_FORM", "BackColor");
-  // Labels take the form's colour as their background, through the engine again.
-  QWidget* label = find("Label1");
-  EXPECT_EQ(pixel(label, QPoint(1, 1)), kNewPainted);
+  // Labels take the form's colour as their background, through the engine
+  // again; this one starts with a blank.
+  QWidget* label = find("Label10");
+  EXPECT_EQ(pixel(label, QPoint(1, label->height() / 2)), kNewPainted);
   EXPECT_EQ(pixel(window(), QPoint(window()->width() - px(2), window()->height() / 2)), kNewPainted);
 }
 
@@ -197,8 +196,7 @@ TEST_F(PreviewTest, AnEditInOneWindowRepaintsTheOther) {
   open();
   QWidget* second = open();
   pick("MC_TEXT", "BackColor");
-  QWidget* text = find("skinText1", second);
-  EXPECT_EQ(pixel(text, QPoint(px(6), text->height() / 2)), kNewPainted);
+  EXPECT_EQ(pixel(find("skinText1", second), QPoint(2, 2)), kNewPainted);
 }
 
 TEST_F(PreviewTest, AfterAHostSetTemaThePreviewShowsTheNewlySelectedTheme) {

@@ -189,6 +189,9 @@ class FailingStore final : public SettingsStore {
     inner_->write(a, s, k, v);
   }
   SettingPairs enumerate(std::string_view a, std::string_view s) override { return inner_->enumerate(a, s); }
+  bool erase(std::string_view a, std::string_view s, std::string_view k) override { return inner_->erase(a, s, k); }
+  std::size_t eraseSection(std::string_view a, std::string_view s) override { return inner_->eraseSection(a, s); }
+  void readTransaction(const std::function<void()>& body) override { inner_->readTransaction(body); }
   std::uint64_t changeToken() override { return inner_->changeToken(); }
   void transaction(const std::function<void()>& body) override { inner_->transaction(body); }
   std::string describe() const override { return "failing"; }

@@ -316,13 +316,16 @@ TEST_F(WindowTest, FocusComingBackAfterAMenuKeepsTheMenusChoice) {
   EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
 }
 
-TEST_F(WindowTest, ChoosingAgainReloadsTheCurrentValues) {
+TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
   open();
   trigger("MC_LABEL");
   globales::sharedLabel()->setForeColor(0x123456);
-  EXPECT_EQ(rows()[0].second, std::to_string(CLabel().foreColor()));
+  EXPECT_EQ(rows()[0].second, "1193046");
   trigger("MC_LABEL");
   EXPECT_EQ(rows()[0].second, "1193046");
+  // Not the element shown: the grid stays as it is.
+  globales::sharedText()->setForeColor(1);
+  EXPECT_EQ(rows().size(), 1u);
 }
 
 TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
