@@ -75,7 +75,9 @@ std::shared_ptr<SettingsStore> makeMemoryStore();
 std::shared_ptr<SettingsStore> openSqliteStore(const std::filesystem::path& path);
 
 // $PALVEX_STORE when set, else $XDG_CONFIG_HOME/orvane/settings.sqlite
-// (~/.config when XDG_CONFIG_HOME is unset or empty).
+// (~/.config when XDG_CONFIG_HOME is unset, empty or relative; the home
+// folder from HOME or else the password database). Throws palvex::Error
+// (Storage) saying what to set when there is no home folder to be found.
 std::filesystem::path defaultStorePath();
 
 // The process-wide store the engine uses. Opened at defaultStorePath() on first

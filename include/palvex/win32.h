@@ -111,6 +111,8 @@ std::optional<std::string> windowClassName(HWND window);  // as first registered
 std::optional<COLORREF> brushColour(HBRUSH brush);         // nullopt when not live
 HBRUSH classBackground(std::string_view className);        // 0 when unknown or none
 COLORREF statusBarColour(HWND window);                     // CLR_DEFAULT when never set
+// True while a live menu or a window class paints with `brush`.
+bool brushInUse(HBRUSH brush);
 // The live windows of the class named `className` (case-blind), in creation order.
 std::vector<HWND> windowsOfClass(std::string_view className);
 

@@ -3,6 +3,8 @@
 #include "palvex/api_calls.h"
 
 #include <set>
+#include <unordered_set>
+#include <vector>
 
 #include "palvex/win32.h"
 
@@ -32,15 +34,25 @@ constexpr const char* kToolbarChildClass = "msvb_lib_toolbar";
 
 HWND windowHandle(Object& control, std::string_view property) { return control.get(property).toInt32(); }
 
-// The background brushes of `menu` and of every submenu below it.
-void collectMenuBrushes(HMENU menu, std::set<HBRUSH>& brushes) {
-  MENUINFO info;
-  info.cbSize = sizeof info;
-  info.fMask = MIM_BACKGROUND;
-  if (!GetMenuInfo(menu, &info)) return;
-  if (info.hbrBack != 0) brushes.insert(info.hbrBack);
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
-    if (HMENU sub = GetSubMenu(menu, i)) collectMenuBrushes(sub, brushes);
+// The background brushes of `menu` and of every submenu below it. A menu
+// may list one submenu under several items, and a chain may run deeper than
+// the stack: the walk is iterative and visits each menu once.
+std::set<HBRUSH> menuBrushes(HMENU menu) {
+  std::set<HBRUSH> brushes;
+  std::vector<HMENU> pending{menu};
+  std::unordered_set<HMENU> seen{menu};
+  while (!pending.empty()) {
+    const HMENU current = pending.back();
+    pending.pop_back();
+    MENUINFO info;
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND;
+    if (!GetMenuInfo(current, &info)) continue;
+    if (info.hbrBack != 0) brushes.insert(info.hbrBack);
+    for (int i = 0, n = GetMenuItemCount(current); i < n; ++i)
+      if (HMENU sub = GetSubMenu(current, i); sub != 0 && seen.insert(sub).second) pending.push_back(sub);
+  }
+  return brushes;
 }
 
 }  // namespace
@@ -68,15 +80,17 @@ void setMenuBackColor(Object& form, std::int32_t color) {
     info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
     info.hbrBack = brush.get();
     const HMENU menu = GetMenu(windowHandle(form, "hWnd"));
-    std::set<HBRUSH> replaced;
-    collectMenuBrushes(menu, replaced);
+    const std::set<HBRUSH> replaced = menuBrushes(menu);
     if (!SetMenuInfo(menu, &info)) return;
     brush.handedOver();
-    // The menus now paint with the new brush only: the old ones would leak.
+    // A replaced brush nothing paints with any more would leak; one that a
+    // menu elsewhere still shows (a submenu shared with another form's bar
+    // keeps that bar's brush on the bar) must live on.
     for (HBRUSH old : replaced)
-      if (old != info.hbrBack) DeleteObject(old);
-  } catch (const std::exception&) {
-    // A form without a readable window handle keeps its menus as they are.
+      if (!brushInUse(old)) DeleteObject(old);
+  } catch (...) {
+    // A form without a readable window handle keeps its menus as they are,
+    // whatever the host throws.
   }
 }
 

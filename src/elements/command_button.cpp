@@ -20,7 +20,7 @@ bool readEnabled(Object& control) {
   try {
     Variant enabled;
     return control.tryGet("Enabled", enabled) == Lookup::Found && enabled.toBool();
-  } catch (const std::exception&) {
+  } catch (...) {  // a host control may throw anything
     return false;
   }
 }

@@ -10,7 +10,7 @@ std::optional<bool> tagHoldsOverride(Object& control) {
     Variant tag;
     if (control.tryGet("Tag", tag) == Lookup::NoMember) return std::nullopt;
     return text::containsIgnoreCase(tag.toString(), kOverrideMarker);
-  } catch (const std::exception&) {
+  } catch (...) {  // a host control may throw anything, not only our errors
     return std::nullopt;
   }
 }
@@ -18,7 +18,7 @@ std::optional<bool> tagHoldsOverride(Object& control) {
 void writeQuietly(Object& control, std::string_view property, const Variant& value) {
   try {
     control.trySet(property, value);
-  } catch (const std::exception&) {
+  } catch (...) {
     // The control refused the value: it keeps what it had.
   }
 }

@@ -6,11 +6,12 @@
 #include <optional>
 #include <string_view>
 
+#include "palvex/control_types.h"
 #include "palvex/object.h"
 
 namespace palvex::detail {
 
-inline constexpr std::string_view kOverrideMarker = "THEMEOVERRIDE";
+using palvex::kOverrideMarker;
 
 // Whether the control's Tag holds the override marker (any case, any
 // position); nullopt when the Tag is missing or cannot be read as text.

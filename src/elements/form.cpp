@@ -3,6 +3,7 @@
 #include "elements/apply_context.h"
 #include "elements/control_access.h"
 #include "palvex/api_calls.h"
+#include "palvex/control_types.h"
 #include "palvex/elements.h"
 
 namespace palvex {
@@ -15,25 +16,32 @@ constexpr PropertyRow kProperties[] = {
 };
 constexpr ElementTable kTable{"CForm", "FORM", kProperties, {}};
 
-// Type names are compared exactly: a "frame" is not a Frame.
-constexpr std::string_view kFrameType = "Frame";
-
 // Every control on the form; none when it has no readable "Controls".
 std::vector<Variant> controlsOf(Object& form) {
   try {
     Variant controls;
     if (form.tryGet("Controls", controls) == Lookup::NoMember) return {};
     return controls.toObject()->enumerate();
-  } catch (const std::exception&) {
+  } catch (...) {  // a host collection may throw anything
     return {};
   }
 }
 
+// A host object that cannot say is taken for no form: its menus are left alone.
+bool isHostForm(Object& object) {
+  try {
+    return object.isForm();
+  } catch (...) {
+    return false;
+  }
+}
+
 // Frames take the form's colour here (an unreadable Tag is no override);
-// everything else goes through the first Tema's dispatch.
+// everything else goes through the first Tema's dispatch. Type names are
+// compared exactly: a "frame" is not a Frame.
 void themeControl(const Variant& item, std::int32_t backColor) {
   const ObjectRef& control = item.objectRef();
-  if (control->typeName() == kFrameType) {
+  if (control->typeName() == typenames::kFrame) {
     if (!detail::tagHoldsOverride(*control).value_or(false))
       detail::writeQuietly(*control, "BackColor", Variant(backColor));
     return;
@@ -51,12 +59,12 @@ void CForm::applyTo(Object& form) {
   const std::int32_t backColor = BackColor();
   detail::writeQuietly(form, "BackColor", Variant(backColor));
   detail::applyContext().formBackColorCache = backColor;
-  if (form.isForm()) ApiCalls::setMenuBackColor(form, MenuColor());
+  if (isHostForm(form)) ApiCalls::setMenuBackColor(form, MenuColor());
   for (const Variant& control : controlsOf(form)) {
     try {
       themeControl(control, backColor);
-    } catch (const std::exception&) {
-      // One control failing does not end the walk.
+    } catch (...) {
+      // One control failing, whatever it throws, does not end the walk.
     }
   }
 }

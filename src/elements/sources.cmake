@@ -3,7 +3,6 @@ target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/apply_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/check_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_button.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/contrast.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/descriptor_objects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element.cpp

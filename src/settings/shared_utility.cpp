@@ -28,19 +28,22 @@ std::string lowerAscii(std::string s) {
 // Base directories must be absolute; a relative one is ignored as invalid.
 bool isUsableBase(std::string_view dir) { return !dir.empty() && dir.front() == '/'; }
 
+// Empty when there is none: then there is no user folder to look in.
 std::filesystem::path homeDirectory() {
   std::string home = env("HOME");
-  if (!home.empty()) return home;
+  if (isUsableBase(home)) return home;
   // Services started without HOME still have a password-file entry.
-  if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+  if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr &&
+                                                     isUsableBase(entry->pw_dir))
     return entry->pw_dir;
-  return "/";
+  return {};
 }
 
 std::filesystem::path userConfigHome() {
   std::string xdg = env("XDG_CONFIG_HOME");
   if (isUsableBase(xdg)) return xdg;
-  return homeDirectory() / ".config";
+  const std::filesystem::path home = homeDirectory();
+  return home.empty() ? home : home / ".config";
 }
 
 class DefaultSharedUtility final : public SharedUtility {
@@ -50,9 +53,11 @@ class DefaultSharedUtility final : public SharedUtility {
     if (!explicitPath.empty()) return explicitPath;
 
     const std::string folder = lowerAscii(appName);
-    auto user = userConfigHome() / folder / fileName;
+    // Without a home folder there is no user file; never look in the working folder.
+    const std::filesystem::path configHome = userConfigHome();
+    const auto user = configHome.empty() ? configHome : configHome / folder / fileName;
     std::error_code ec;
-    if (std::filesystem::exists(user, ec)) return user.string();
+    if (!user.empty() && std::filesystem::exists(user, ec)) return user.string();
 
     std::string dirs = env("XDG_CONFIG_DIRS");
     if (dirs.empty()) dirs = "/etc/xdg";

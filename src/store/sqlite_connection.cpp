@@ -21,8 +21,8 @@ bool diskFull(sqlite3* db, int code) {
 
 std::string diskFullMessage(const std::string& file) {
   const auto folder = std::filesystem::path(file).parent_path().string();
-  return "the disk is full: the settings store needs some free space in " + (folder.empty() ? "." : folder) +
-         " even to be read; free some space there and try again";
+  return "the disk is full: the settings store needs free space in " + (folder.empty() ? "." : folder) +
+         " (even to be read); free some space there and try again";
 }
 
 }  // namespace

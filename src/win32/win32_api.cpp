@@ -67,6 +67,7 @@ std::optional<COLORREF> brushColour(HBRUSH brush) { return windowSystem().brushC
 HBRUSH classBackground(std::string_view className) { return windowSystem().classBackground(className); }
 COLORREF statusBarColour(HWND window) { return windowSystem().statusBarColour(window); }
 BrushCounts brushCounts() { return windowSystem().brushCounts(); }
+bool brushInUse(HBRUSH brush) { return windowSystem().brushInUse(brush); }
 
 void addListener(Listener* listener) { windowSystem().addListener(listener); }
 void removeListener(Listener* listener) { windowSystem().removeListener(listener); }

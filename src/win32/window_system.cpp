@@ -160,12 +160,24 @@ HMENU WindowSystem::createMenu() {
   return menu;
 }
 
+// Menus may list one submenu under several items and chains may run far
+// deeper than the stack: every walk of a menu tree is iterative and visits
+// each menu once.
+std::vector<HMENU> WindowSystem::menuTree(HMENU menu) const {
+  std::vector<HMENU> tree{menu};
+  std::unordered_set<HMENU> seen{menu};
+  for (std::size_t i = 0; i < tree.size(); ++i) {
+    auto it = menus_.find(tree[i]);
+    if (it == menus_.end()) continue;
+    for (HMENU sub : it->second.submenus)
+      if (seen.insert(sub).second) tree.push_back(sub);
+  }
+  return tree;
+}
+
 bool WindowSystem::isDescendantMenu(HMENU menu, HMENU candidate) const {
-  if (menu == candidate) return true;
-  auto it = menus_.find(menu);
-  if (it == menus_.end()) return false;
-  return std::ranges::any_of(it->second.submenus,
-                             [&](HMENU sub) { return isDescendantMenu(sub, candidate); });
+  const std::vector<HMENU> tree = menuTree(menu);
+  return std::ranges::find(tree, candidate) != tree.end();
 }
 
 bool WindowSystem::appendSubMenu(HMENU menu, HMENU submenu) {
@@ -227,11 +239,8 @@ void WindowSystem::collectDestroyedMenus(HMENU menu, std::vector<HMENU>& doomed)
 }
 
 void WindowSystem::releaseOrphanBrushes(const std::vector<HBRUSH>& candidates) {
-  for (HBRUSH brush : candidates) {
-    const bool used = std::ranges::any_of(menus_, [&](const auto& m) { return m.second.info.hbrBack == brush; }) ||
-                      std::ranges::any_of(classes_, [&](const auto& c) { return c.second.background == brush; });
-    if (!used) brushes_.erase(brush);
-  }
+  for (HBRUSH brush : candidates)
+    if (!brushInUse(brush)) brushes_.erase(brush);
 }
 
 bool WindowSystem::destroyMenu(HMENU menu) {
@@ -265,11 +274,15 @@ HMENU WindowSystem::menuOf(HWND window) const {
 }
 
 void WindowSystem::setMenuBackground(HMENU menu, HBRUSH brush, bool applyToSubmenus) {
-  Menu& m = menus_.at(menu);
-  m.info.hbrBack = brush;
-  notify([&](Listener& l) { l.menuBackgroundChanged(menu, brush); });
-  if (!applyToSubmenus) return;
-  for (HMENU sub : std::vector<HMENU>(m.submenus)) setMenuBackground(sub, brush, true);
+  const std::vector<HMENU> menus = applyToSubmenus ? menuTree(menu) : std::vector<HMENU>{menu};
+  for (HMENU m : menus) menus_.at(m).info.hbrBack = brush;
+  for (HMENU m : menus) notify([&](Listener& l) { l.menuBackgroundChanged(m, brush); });
+}
+
+bool WindowSystem::brushInUse(HBRUSH brush) const {
+  if (brush == 0) return false;
+  return std::ranges::any_of(menus_, [&](const auto& m) { return m.second.info.hbrBack == brush; }) ||
+         std::ranges::any_of(classes_, [&](const auto& c) { return c.second.background == brush; });
 }
 
 bool WindowSystem::setMenuInfo(HMENU menu, const MENUINFO& info) {

@@ -45,6 +45,7 @@ class WindowSystem {
   HMENU subMenu(HMENU menu, int position) const;
 
   BrushCounts brushCounts() const;
+  bool brushInUse(HBRUSH brush) const;
   void addListener(Listener* listener);
   void removeListener(Listener* listener);
 
@@ -68,6 +69,7 @@ class WindowSystem {
   std::int32_t nextHandle();
   bool handleInUse(std::int32_t handle) const;
   WindowClass& classNamed(std::string_view name);
+  std::vector<HMENU> menuTree(HMENU menu) const;  // `menu` and every menu below it, each once
   bool isDescendantMenu(HMENU menu, HMENU candidate) const;
   void setMenuBackground(HMENU menu, HBRUSH brush, bool applyToSubmenus);
   bool menuInUse(HMENU menu) const;

@@ -114,5 +114,55 @@ TEST_F(FormElementTest, OnlyAFormWithAMenuBarGetsAMenuBrush) {
   EXPECT_EQ(brushCounts().live, 0u);  // no menu took a brush, none was kept
 }
 
+TEST_F(FormElementTest, ASubmenuOnTwoFormsBarsLeavesEachBarALiveBrush) {
+  auto first = makeForm({});
+  const HMENU firstBar = bar, shared = nested;
+  auto second = makeForm({});
+  appendSubMenu(bar, shared);
+  element->Aplicar(Variant(first));
+  element->setMenuColor(0x00FF00);
+  element->Aplicar(Variant(second));
+
+  EXPECT_EQ(brushColour(menuBrush(firstBar)), menuColor) << "the first bar keeps painting with a live brush";
+  EXPECT_EQ(brushColour(menuBrush(shared)), 0x00FF00);
+  element->Aplicar(Variant(first));
+  element->Aplicar(Variant(second));
+  EXPECT_EQ(brushCounts().live, 2u) << "no brush leaks either";
+}
+
+TEST_F(FormElementTest, MenuTreesListingASubmenuTwiceOrRunningDeepAreColouredInOnePass) {
+  struct Counter : Listener {
+    std::size_t told = 0;
+    void menuBackgroundChanged(HMENU, HBRUSH) override { ++told; }
+  } counter;
+  addListener(&counter);
+  auto doubled = makeForm({});
+  HMENU level = nested;
+  for (int i = 0; i < 40; ++i) {  // 2^40 paths: walked path by path this would never end
+    const HMENU next = createMenu();
+    appendSubMenu(level, next);
+    appendSubMenu(level, next);
+    level = next;
+  }
+  element->Aplicar(Variant(doubled));
+  EXPECT_EQ(brushColour(menuBrush(level)), menuColor);
+  EXPECT_EQ(counter.told, 3u + 40u) << "once per menu";
+  removeListener(&counter);
+
+  auto deep = makeForm({});
+  HMENU bottom = nested;
+  for (int i = 0; i < 100000; ++i) {  // deeper than a stack holds one frame per level
+    const HMENU next = createMenu();
+    appendSubMenu(bottom, next);
+    bottom = next;
+  }
+  EXPECT_FALSE(appendSubMenu(bottom, bar)) << "a cycle is refused however deep";
+  element->setMenuColor(0x0000FF);
+  element->Aplicar(Variant(deep));
+  element->Aplicar(Variant(deep));
+  EXPECT_EQ(brushColour(menuBrush(bottom)), 0x0000FF);
+  EXPECT_EQ(brushCounts().live, 2u) << "one brush for each form's menus";
+}
+
 }  // namespace
 }  // namespace palvex

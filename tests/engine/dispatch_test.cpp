@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/element_env.h"
 
 namespace palvex {
@@ -137,6 +139,100 @@ TEST_F(DispatchTest, SlideButtonsLoopOverTheirButtonsAndNothingEscapes) {
   auto broken = slideButton(std::vector<ObjectRef>(100, label));
   tema_->Aplicar(broken);
   EXPECT_EQ(broken->callCount("pickButton"), 100u) << "a failing pickButton ends the loop";
+}
+
+// A slideButton whose buttons come from `pick`, holding itself only weakly.
+std::shared_ptr<PropertyBag> pickingSlideButton(std::function<Variant(PropertyBag& self, std::int16_t index)> pick) {
+  auto slide = PropertyBag::make("slideButton");
+  std::weak_ptr<PropertyBag> weak = slide;
+  slide->method("pickButton", [weak, pick](std::span<Variant> args) { return pick(*weak.lock(), args[0].toInt16()); });
+  return slide;
+}
+
+TEST_F(DispatchTest, CompositesThatLeadBackToThemselvesOrNestWithoutEndAreLeftAsTheyAre) {
+  auto self = pickingSlideButton([](PropertyBag& me, std::int16_t) { return Variant(me.shared_from_this()); });
+  std::shared_ptr<PropertyBag> second;
+  auto first = pickingSlideButton([&](PropertyBag&, std::int16_t) { return Variant(second); });
+  second = pickingSlideButton([&](PropertyBag&, std::int16_t i) { return i < 3 ? Variant(first) : Variant(Nothing{}); });
+  std::size_t created = 0;
+  std::function<Variant(PropertyBag&, std::int16_t)> endless = [&](PropertyBag&, std::int16_t) {
+    ++created;
+    return Variant(pickingSlideButton(endless));
+  };
+  auto callsBack = makeControl("Custom", {});
+  std::weak_ptr<PropertyBag> weak = callsBack;
+  callsBack->method("aplicarTema", [&, weak](std::span<Variant>) {
+    tema_->Aplicar(weak.lock());
+    return Variant();
+  });
+
+  for (const ObjectRef& composite : {ObjectRef(self), ObjectRef(first), ObjectRef(second),
+                                     ObjectRef(pickingSlideButton(endless)), ObjectRef(callsBack)})
+    EXPECT_NO_THROW(tema_->Aplicar(composite));
+  EXPECT_EQ(self->callCount("pickButton"), 1u);
+  EXPECT_EQ(first->callCount("pickButton") + second->callCount("pickButton"), 2u);
+  EXPECT_LE(created, 64u);
+  EXPECT_LE(callsBack->callCount("aplicarTema"), 64u);
+
+  // The bound is per walk: the next control is themed as usual, nested composites too.
+  auto label = makeControl("Label", {"foreColor"});
+  tema_->Aplicar(slideButton({slideButton({slideButton({label})})}));
+  EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));
+  first.reset();
+  second.reset();  // the two referred to each other
+}
+
+// A host object that throws what is no error of ours, from one member.
+class ThrowsAnInt final : public Object {
+ public:
+  ThrowsAnInt(std::string type, std::string member) : type_(std::move(type)), member_(std::move(member)) {}
+  std::string typeName() const override {
+    if (member_ == "typeName") throw 42;
+    return type_;
+  }
+  bool isForm() const override {
+    if (member_ == "isForm") throw 42;
+    return true;
+  }
+  Lookup tryGet(std::string_view name, Variant& out) override {
+    if (name == member_) throw 42;
+    if (name == "Controls") {
+      out = Variant(std::make_shared<ThrowsAnInt>("Controls", "enumerate"));
+      return Lookup::Found;
+    }
+    out = Variant("");
+    return Lookup::Found;
+  }
+  Lookup trySet(std::string_view name, const Variant&) override {
+    if (name == member_) throw 42;
+    return Lookup::Found;
+  }
+  std::vector<Variant> enumerate() override { throw 42; }
+
+ private:
+  std::string type_, member_;
+};
+
+TEST_F(DispatchTest, WhateverAHostObjectThrowsEndsOnlyThatControl) {
+  auto label = makeControl("Label", {"foreColor"});
+  auto collection = PropertyBag::make("Controls");
+  collection->setItems({Variant(std::make_shared<ThrowsAnInt>("Label", "typeName")),
+                        Variant(std::make_shared<ThrowsAnInt>("Frame", "Tag")),
+                        Variant(std::make_shared<ThrowsAnInt>("Label", "foreColor")),
+                        Variant(std::make_shared<ThrowsAnInt>("CheckBox", "foreColor")),
+                        Variant(std::make_shared<ThrowsAnInt>("Custom", "ControlClass")), Variant(label)});
+  auto form = makeControl("Form", {"BackColor"});
+  form->setForm().declare("hWnd", std::int32_t{0}).declare("Controls", Variant(collection));
+  EXPECT_NO_THROW(tema_->configurarFormulario(form));
+  EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));
+
+  for (const char* member : {"isForm", "BackColor", "Controls", "hWnd"})
+    EXPECT_NO_THROW(tema_->configurarFormulario(std::make_shared<ThrowsAnInt>("Form", member))) << member;
+  for (const char* member : {"Tag", "Enabled", "foreColor", "BackColor"}) {
+    const Variant control(std::make_shared<ThrowsAnInt>("Control", member));
+    for (std::size_t slot : {0u, 1u, 2u, 3u, 4u, 5u})
+      EXPECT_NO_THROW(globales::sharedElement(elementClassNames()[slot])->Aplicar(control)) << member << slot;
+  }
 }
 
 TEST_F(DispatchTest, ConfiguringAFormThemesItsControlsThroughTheFirstTema) {

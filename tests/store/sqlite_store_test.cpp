@@ -2,6 +2,7 @@
 // connections and processes see, and files it must refuse without touching.
 
 #include <pwd.h>
+#include <sched.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -15,6 +16,7 @@
 #include <set>
 #include <vector>
 
+#include "palvex/shared_utility.h"
 #include "support/test_env.h"
 
 namespace palvex {
@@ -67,6 +69,51 @@ TEST(DefaultStorePath, FollowsTheEnvironment) {
     testing::ScopedEnv storeEnv("PALVEX_STORE", store), configEnv("XDG_CONFIG_HOME", config), homeEnv("HOME", home);
     EXPECT_EQ(defaultStorePath(), std::filesystem::path(expected)) << (config ? config : "(unset)");
   }
+}
+
+// Makes this process a user the password database does not know: directly
+// as root, else in a user namespace of its own. False when neither works.
+bool becomeUnknownUser() {
+  uid_t unknown = 40000;
+  while (::getpwuid(unknown) != nullptr) ++unknown;
+  if (::geteuid() == 0) return ::setuid(unknown) == 0;
+  const uid_t real = ::getuid();
+  if (::unshare(CLONE_NEWUSER) != 0) return false;
+  std::ofstream map("/proc/self/uid_map");
+  map << unknown << ' ' << real << " 1\n";
+  map.close();
+  return map.good() && ::getuid() == unknown;
+}
+
+TEST(DefaultStorePath, WithNoHomeAnywhereItIsAnErrorNotAPathInTheWorkingFolder) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    // The child's exit status tells: 0 refused as expected, 77 cannot run here.
+    if (!becomeUnknownUser()) ::_exit(77);
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("PALVEX_STORE");
+    ::unsetenv("PALVEX_INI");
+    int status = 1;
+    try {
+      std::fprintf(stderr, "store path %s\n", defaultStorePath().c_str());
+    } catch (const Error& e) {
+      const std::string message = e.what();
+      status = e.number() == ErrorNumber::Storage && message.find("HOME is not set") != std::string::npos &&
+                       message.find("set PALVEX_STORE") != std::string::npos
+                   ? 0
+                   : 2;
+    }
+    std::string file = "Orvane.ini", app = "Orvane";
+    const std::string ini = makeDefaultSharedUtility()->iniPath(file, app);
+    if (!ini.empty() && ini.front() != '/') status = 3;
+    ::_exit(status);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot run as a user without a password entry here";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(SqliteStore, CreatesPrivateFoldersAndFilesInWalMode) {

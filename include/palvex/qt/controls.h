@@ -123,9 +123,6 @@ class skinText : public QLineEdit {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
@@ -192,7 +189,6 @@ class skinCombo : public QComboBox {
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
@@ -240,7 +236,6 @@ class skinList : public QListWidget {
   bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void setColour(std::size_t slot, int colour);
@@ -303,7 +298,6 @@ class EditWithButton : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -500,6 +494,8 @@ class slideButton : public QWidget {
 
   int currentIndex() const { return current_; }
   void setCurrentIndex(int index);
+
+  QSize sizeHint() const override;
 
  signals:
   void currentChanged(int index);

@@ -172,6 +172,11 @@ skinButton* slideButton::button(int index) const {
   return index >= 0 && index < count() ? buttons_.at(index) : nullptr;
 }
 
+QSize slideButton::sizeHint() const {
+  // Without buttons yet, the size of one, so that it can be placed.
+  return buttons_.isEmpty() ? QSize(75, 23) : QWidget::sizeHint();
+}
+
 QObject* slideButton::pickButton(int index) { return button(index); }
 
 void slideButton::setCurrentIndex(int index) {

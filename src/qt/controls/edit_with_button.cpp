@@ -88,17 +88,9 @@ void EditWithButton::mousePressEvent(QMouseEvent* event) {
   buttonPressed();
 }
 
-void EditWithButton::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
-}
-
 bool EditWithButton::eventFilter(QObject* watched, QEvent* event) {
   // The editor holds the focus: its focus changes are the control's.
-  if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-    syncPalette();
-    update();
-  }
+  if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) update();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -82,19 +82,12 @@ void skinCombo::paintEvent(QPaintEvent*) {
 
 void skinCombo::focusInEvent(QFocusEvent* event) {
   QComboBox::focusInEvent(event);
-  syncPalette();
   update();
 }
 
 void skinCombo::focusOutEvent(QFocusEvent* event) {
   QComboBox::focusOutEvent(event);
-  syncPalette();
   update();
-}
-
-void skinCombo::changeEvent(QEvent* event) {
-  QComboBox::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
 }
 
 }  // namespace palvex::qt

@@ -37,19 +37,12 @@ bool skinList::event(QEvent* event) {
 
 void skinList::focusInEvent(QFocusEvent* event) {
   QListWidget::focusInEvent(event);
-  syncPalette();
-  update();
+  update();  // the border: the list itself repaints only its entries
 }
 
 void skinList::focusOutEvent(QFocusEvent* event) {
   QListWidget::focusOutEvent(event);
-  syncPalette();
   update();
-}
-
-void skinList::changeEvent(QEvent* event) {
-  QListWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
 }
 
 }  // namespace palvex::qt

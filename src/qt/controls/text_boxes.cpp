@@ -1,7 +1,6 @@
 // skinText and skinCodeBox: line edits drawn by the base style (a flat fill
 // of the palette's base colour) inside a 1-pixel border of their own.
 
-#include <QFocusEvent>
 #include <QPainter>
 
 #include "palvex/qt/controls.h"
@@ -14,22 +13,6 @@ namespace {
 // Room between the border and the text.
 constexpr int kTextMargin = 3;
 
-template <class Box>
-void setUpBox(Box* box) {
-  box->setStyle(controls_detail::baseStyle());
-  box->setFrame(false);
-  box->setTextMargins(kTextMargin, 1, kTextMargin, 1);
-  box->setFocusPolicy(Qt::StrongFocus);
-  box->setAttribute(Qt::WA_MacShowFocusRect, false);
-}
-
-template <class Box>
-controls_detail::TextLook applyLook(Box* box, const controls_detail::TextColours& colours) {
-  const controls_detail::TextLook look = controls_detail::textLook(colours, box->hasFocus());
-  controls_detail::setPaletteIfChanged(box, controls_detail::lookPalette(box->palette(), look));
-  return look;
-}
-
 QSize boxSize(const QWidget* box, int characters) {
   const QFontMetrics metrics = box->fontMetrics();
   return QSize(metrics.horizontalAdvance(QLatin1Char('x')) * characters + 2 * (kTextMargin + 3),
@@ -41,37 +24,29 @@ QSize boxSize(const QWidget* box, int characters) {
 // ---------------------------------------------------------------- skinText
 
 skinText::skinText(QWidget* parent) : QLineEdit(parent), colours_(controls_detail::defaultTextColours()) {
-  setUpBox(this);
+  setStyle(controls_detail::baseStyle());
+  setFrame(false);
+  setTextMargins(kTextMargin, 1, kTextMargin, 1);
+  setFocusPolicy(Qt::StrongFocus);
   syncPalette();
 }
 
 PALVEX_TEXT_CONTROL_ACCESSORS(skinText)
 
-void skinText::syncPalette() { applyLook(this, colours_); }
+void skinText::syncPalette() {
+  controls_detail::setPaletteIfChanged(
+      this, controls_detail::lookPalette(palette(), controls_detail::textLook(colours_, hasFocus())));
+}
 
 QSize skinText::sizeHint() const { return boxSize(this, 17); }
 
 void skinText::paintEvent(QPaintEvent* event) {
-  // Resolved again here: a system colour may have changed since the last paint.
-  const controls_detail::TextLook look = applyLook(this, colours_);
+  // Here rather than in the setters: the state, a colour or what a system
+  // colour resolves to may have changed since the last paint.
+  syncPalette();
   QLineEdit::paintEvent(event);
   QPainter painter(this);
-  controls_detail::drawBorder(painter, rect(), look.border);
-}
-
-void skinText::focusInEvent(QFocusEvent* event) {
-  QLineEdit::focusInEvent(event);
-  syncPalette();
-}
-
-void skinText::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
-  syncPalette();
-}
-
-void skinText::changeEvent(QEvent* event) {
-  QLineEdit::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange) syncPalette();
+  controls_detail::drawBorder(painter, rect(), controls_detail::textLook(colours_, hasFocus()).border);
 }
 
 // ---------------------------------------------------------------- skinCodeBox

@@ -22,15 +22,14 @@ inline TextLook textLook(const TextColours& colours, bool focused) {
 
 }  // namespace palvex::qt::controls_detail
 
-// The ControlClass and the six colour setters of a text control; each setter
-// stores the value and, when it changed, brings the palette up to date
-// (which repaints).
+// The ControlClass and the six colour setters of a text control. A setter
+// only stores the value and asks for a repaint: the control brings its
+// palette (and its inner widgets') up to date when it paints, so that the
+// engine's six writes to one control cost one palette change, not six.
 #define PALVEX_TEXT_CONTROL_ACCESSORS(Class)                                                  \
   QString Class::ControlClass() const { return controls_detail::qstring(controlclass::kText); }       \
   void Class::setColour(std::size_t slot, int colour) {                                      \
-    if (!colours_.set(slot, colour)) return;                                                 \
-    syncPalette();                                                                           \
-    update();                                                                                \
+    if (colours_.set(slot, colour)) update();                                                \
   }                                                                                          \
   void Class::setBorderColor(int colour) { setColour(controls_detail::kTextBorder, colour); }         \
   void Class::setBorderColorFocused(int colour) { setColour(controls_detail::kTextBorderFocused, colour); } \

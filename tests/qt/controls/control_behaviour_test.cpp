@@ -1,0 +1,343 @@
+// What the controls do besides their colours: the engine's ways in
+// (ControlClass, Tag, aplicarTema, pickButton), system colours resolved at
+// paint time, loading from .ui forms, and the editing behaviour the suite
+// relies on.
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPushButton>
+#include <QTest>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "palvex/object.h"
+#include "palvex/qt/controls.h"
+#include "palvex/qt/controls_ui_loader.h"
+#include "palvex/system_colours.h"
+#include "qt/controls/control_probe.h"
+
+namespace palvex::qt {
+namespace {
+
+using testing::fixtureColour;
+using testing::Host;
+using testing::pixelAt;
+using testing::qcolour;
+
+std::string css(int colourRef) { return testing::name(qcolour(colourRef)); }
+
+// ---------------------------------------------------------------- the engine's ways in
+
+TEST(ControlProtocol, EachClassDeclaresTheControlClassTheDispatchExpectsOrNone) {
+  const std::map<QString, const char*> expected{
+      {"skinCombo", "TEXT"}, {"skinList", "TEXT"},     {"skinCodeBox", "TEXT"}, {"skinText", "TEXT"},
+      {"skinNumber", "TEXT"}, {"skinDate", "TEXT"},     {"skinCheck", "CHECK"},  {"skinTabs", "TAB"},
+      {"skinButton", "BUTTON"}, {"roundButton", nullptr}, {"boxedLabel", nullptr}, {"plainCheck", nullptr},
+      {"slideButton", nullptr}, {"Shape", nullptr}};
+  ASSERT_EQ(controlClassNames().size(), 14);
+  for (const QString& name : controlClassNames()) {
+    SCOPED_TRACE(name.toStdString());
+    std::unique_ptr<QWidget> control(createControl(name));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(QString::fromLatin1(control->metaObject()->className()), "palvex::qt::" + name);
+    EXPECT_TRUE(isSuiteControl(control.get()));
+    const int index = control->metaObject()->indexOfProperty("ControlClass");
+    const char* controlClass = expected.at(name);
+    if (!controlClass) {
+      EXPECT_EQ(index, -1);
+    } else {
+      ASSERT_NE(index, -1);
+      EXPECT_TRUE(control->metaObject()->property(index).isConstant());
+      EXPECT_EQ(control->property("ControlClass").toString(), controlClass);
+    }
+    EXPECT_TRUE(control->setProperty("Tag", "x THEMEOVERRIDE"));
+    EXPECT_EQ(control->property("Tag").toString(), "x THEMEOVERRIDE");
+  }
+  QPushButton stock;
+  EXPECT_FALSE(isSuiteControl(&stock));
+  skinNumber number;
+  EXPECT_FALSE(isSuiteControl(number.lineEdit())) << "inner editors are no controls of their own";
+  EXPECT_EQ(createControl("QPushButton"), nullptr);
+}
+
+// A theme object as the engine hands it over: BackColor and LabelColor by name.
+class FakeTema : public Object {
+ public:
+  explicit FakeTema(std::map<std::string, Variant> values) : values_(std::move(values)) {}
+  std::string typeName() const override { return "Tema"; }
+  Lookup tryGet(std::string_view name, Variant& out) override {
+    auto found = values_.find(std::string(name));
+    if (found == values_.end()) return Lookup::NoMember;
+    out = found->second;
+    return Lookup::Found;
+  }
+
+ private:
+  std::map<std::string, Variant> values_;
+};
+
+TEST(RoundButton, ThemesItselfFromTheThemesFormAndLabelColours) {
+  auto* button = new roundButton("Hi");
+  Host host(button, {120, 36});
+  const int face = fixtureColour(1, 0);
+  const int label = fixtureColour(1, 1);
+  const ObjectRef tema =
+      std::make_shared<FakeTema>(std::map<std::string, Variant>{{"BackColor", face}, {"LabelColor", label}});
+  ASSERT_TRUE(QMetaObject::invokeMethod(button, "aplicarTema", Q_ARG(QVariant, QVariant::fromValue(tema))));
+  EXPECT_EQ(button->BackColor(), face);
+  EXPECT_EQ(button->foreColor(), label);
+  const QImage image = host.grab();
+  EXPECT_EQ(pixelAt(image, {18, 18}), css(face));
+  EXPECT_EQ(pixelAt(image, {60, 0}), css(label));
+}
+
+TEST(RoundButton, KeepsItsColoursWhenTheArgumentIsNoUsableTheme) {
+  roundButton button;
+  const int face = button.BackColor();
+  const int label = button.foreColor();
+  const ObjectRef noLabel = std::make_shared<FakeTema>(std::map<std::string, Variant>{{"BackColor", 5}});
+  const ObjectRef badLabel =
+      std::make_shared<FakeTema>(std::map<std::string, Variant>{{"BackColor", 5}, {"LabelColor", "blue"}});
+  for (const QVariant& argument : {QVariant(), QVariant(42), QVariant::fromValue(ObjectRef()),
+                                   QVariant::fromValue(noLabel), QVariant::fromValue(badLabel)}) {
+    button.aplicarTema(argument);
+    EXPECT_EQ(button.BackColor(), face) << argument.typeName();
+    EXPECT_EQ(button.foreColor(), label) << argument.typeName();
+  }
+}
+
+TEST(SlideButton, PickButtonHandsOutEachButtonThenNothing) {
+  slideButton slide;
+  slide.setCaptions({"Uno", "Dos", "Tres"});
+  for (int i = 0; i < 3; ++i) {
+    QObject* picked = nullptr;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&slide, "pickButton", Q_RETURN_ARG(QObject*, picked), Q_ARG(int, i)));
+    auto* button = qobject_cast<skinButton*>(picked);
+    ASSERT_NE(button, nullptr) << i;
+    EXPECT_EQ(button->text(), slide.captions().at(i));
+    EXPECT_EQ(button->property("ControlClass").toString(), "BUTTON") << "each button is themed as a button";
+  }
+  EXPECT_EQ(slide.pickButton(3), nullptr);
+  EXPECT_EQ(slide.pickButton(-1), nullptr);
+  slideButton empty;
+  EXPECT_EQ(empty.pickButton(0), nullptr);
+}
+
+TEST(SlideButton, TheClickedButtonBecomesTheCurrentAndShowsFocusedColours) {
+  auto* slide = new slideButton;
+  slide->setCaptions({"Uno", "Dos"});
+  Host host(slide, {200, 30});
+  const int focusedBack = fixtureColour(2, 4);
+  for (int i = 0; i < 2; ++i) slide->button(i)->setBackColorFocused(focusedBack);
+  EXPECT_EQ(slide->currentIndex(), 0);
+  QTest::mouseClick(slide->button(1), Qt::LeftButton);
+  EXPECT_EQ(slide->currentIndex(), 1);
+  EXPECT_TRUE(slide->button(1)->isChecked());
+  EXPECT_FALSE(slide->button(0)->isChecked());
+  QTest::mouseClick(slide->button(1), Qt::LeftButton);
+  EXPECT_TRUE(slide->button(1)->isChecked()) << "clicking the current button keeps it current";
+  slide->button(1)->clearFocus();
+  EXPECT_EQ(pixelAt(slide->button(1)->grab().toImage(), {2, 2}), css(focusedBack));
+}
+
+// ---------------------------------------------------------------- system colours
+
+class SystemColours : public ::testing::Test {
+ protected:
+  ~SystemColours() override { installSystemColourResolver(nullptr); }
+  static void resolveFaceTo(int colourRef) {
+    installSystemColourResolver([colourRef](int index) -> std::optional<std::int32_t> {
+      if (index == 15 || index == 5) return colourRef;
+      return std::nullopt;
+    });
+  }
+};
+
+TEST_F(SystemColours, AreResolvedWhenTheControlPaintsSoAPaletteChangeShowsAtTheNextRepaint) {
+  auto* button = new skinButton("Hi");
+  Host host(button, {100, 30});
+  resolveFaceTo(fixtureColour(3, 0));
+  button->setBackColor(static_cast<int>(systemColour(15)));
+  EXPECT_EQ(pixelAt(host.grab(), {2, 2}), css(fixtureColour(3, 0)));
+  resolveFaceTo(fixtureColour(3, 1));  // the desktop palette changed; nothing set on the control
+  EXPECT_EQ(pixelAt(host.grab(), {2, 2}), css(fixtureColour(3, 1)));
+}
+
+TEST_F(SystemColours, ReachTheInnerEditorsOfCompositeControls) {
+  for (const char* name : {"skinText", "skinNumber", "skinDate", "skinCombo"}) {
+    SCOPED_TRACE(name);
+    QWidget* control = createControl(name);
+    Host host(control, {160, 30});
+    resolveFaceTo(fixtureColour(4, 0));
+    control->setProperty("BackColor", static_cast<int>(systemColour(5)));
+    EXPECT_EQ(pixelAt(host.grab(), {6, 15}), css(fixtureColour(4, 0)));
+    resolveFaceTo(fixtureColour(4, 1));
+    EXPECT_EQ(pixelAt(host.grab(), {6, 15}), css(fixtureColour(4, 1)));
+  }
+}
+
+TEST_F(SystemColours, AValueThatNamesNothingPaintsThePropertysDefault) {
+  auto* label = new boxedLabel;
+  Host host(label, {100, 30});
+  label->setBackColor(static_cast<int>(systemColour(0x63)));
+  label->setBorderColor(0x7F000000);
+  const QImage image = host.grab();
+  EXPECT_EQ(pixelAt(image, {50, 15}), css(0xFFFFFF));
+  EXPECT_EQ(pixelAt(image, {0, 15}), css(0xFDB6A2));
+}
+
+// ---------------------------------------------------------------- .ui forms
+
+const char* const kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Customer</class>
+ <widget class="QWidget" name="Customer">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>400</width><height>300</height></rect></property>
+  <widget class="skinButton" name="okButton">
+   <property name="geometry"><rect><x>10</x><y>10</y><width>100</width><height>30</height></rect></property>
+   <property name="text"><string>Aceptar</string></property>
+   <property name="BackColor"><number>1193046</number></property>
+   <property name="Tag"><string>THEMEOVERRIDE</string></property>
+  </widget>
+  <widget class="palvex::qt::skinText" name="nameText">
+   <property name="geometry"><rect><x>10</x><y>50</y><width>150</width><height>24</height></rect></property>
+   <property name="maxLength"><number>20</number></property>
+  </widget>
+  <widget class="skinTabs" name="tabs">
+   <property name="geometry"><rect><x>10</x><y>90</y><width>250</width><height>100</height></rect></property>
+   <property name="tabs"><stringlist><string>Tab 1</string><string>Tab 2</string></stringlist></property>
+  </widget>
+  <widget class="Shape" name="outline">
+   <property name="geometry"><rect><x>5</x><y>5</y><width>300</width><height>200</height></rect></property>
+  </widget>
+  <widget class="QPushButton" name="stockButton"/>
+ </widget>
+ <resources/>
+ <connections/>
+</ui>
+)";
+
+TEST(UiLoader, MakesTheSuiteControlsOfAFormAndSetsTheirProperties) {
+  QByteArray bytes(kForm);
+  QBuffer buffer(&bytes);
+  ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+  UiLoader loader;
+  std::unique_ptr<QWidget> form(loader.load(&buffer));
+  ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+
+  auto* ok = form->findChild<skinButton*>("okButton");
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->text(), "Aceptar");
+  EXPECT_EQ(ok->BackColor(), 1193046);
+  EXPECT_EQ(ok->Tag(), "THEMEOVERRIDE");
+  EXPECT_EQ(pixelAt(ok->grab().toImage(), {2, 2}), css(1193046));
+
+  auto* name = form->findChild<skinText*>("nameText");
+  ASSERT_NE(name, nullptr) << "namespaced class names load too";
+  EXPECT_EQ(name->maxLength(), 20);
+  auto* tabs = form->findChild<skinTabs*>("tabs");
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(tabs->tabs(), QStringList({"Tab 1", "Tab 2"}));
+  EXPECT_NE(form->findChild<Shape*>("outline"), nullptr);
+  EXPECT_NE(form->findChild<QPushButton*>("stockButton"), nullptr) << "stock widgets are still QUiLoader's";
+}
+
+// ---------------------------------------------------------------- editing
+
+TEST(Shape, LetsClicksThroughToTheControlsBeneath) {
+  QWidget window;
+  window.resize(200, 100);
+  auto* button = new skinButton("Hi", &window);
+  button->setGeometry(10, 10, 80, 30);
+  auto* outline = new Shape(&window);
+  outline->setGeometry(0, 0, 200, 100);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(window.childAt(40, 25), button);
+  int clicks = 0;
+  QObject::connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+  // Through the window, as a real click comes: Qt picks the widget under it.
+  QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(40, 25));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(SkinTabs, PagesFollowTheCurrentTabByClickAndKeyboard) {
+  auto* tabs = new skinTabs;
+  auto* first = new QWidget;
+  auto* second = new QWidget;
+  tabs->addTab("Tab 1", first);
+  tabs->addTab("Tab 2", second);
+  Host host(tabs, {300, 120});
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_FALSE(second->isVisible());
+  EXPECT_EQ(first->geometry(), tabs->pageRect());
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_TRUE(second->isVisible());
+  EXPECT_FALSE(first->isVisible());
+  ASSERT_TRUE(host.focus());
+  QTest::keyClick(tabs, Qt::Key_Left);
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  QTest::keyClick(tabs, Qt::Key_Left);
+  EXPECT_EQ(tabs->currentIndex(), 0) << "no tab before the first";
+}
+
+TEST(TextControls, TakeTheKeyboardFocusAndTyping) {
+  auto* code = new skinCodeBox;
+  code->setMaxLength(5);
+  Host host(code, {100, 26});
+  ASSERT_TRUE(host.focus());
+  QTest::keyClicks(code, "ab12xyz");
+  EXPECT_EQ(code->text(), "AB12X") << "capitals, at most maxLength characters";
+  for (const QString& name : controlClassNames()) {
+    std::unique_ptr<QWidget> control(createControl(name));
+    const bool editable = control->property("ControlClass").toString() == "TEXT";
+    if (editable) {
+      EXPECT_EQ(control->focusPolicy(), Qt::StrongFocus) << name.toStdString();
+    }
+    EXPECT_FALSE(control->sizeHint().isEmpty()) << name.toStdString();
+  }
+}
+
+TEST(SkinNumber, KeepsANumberWithItsDecimalsAndTakesTheCalculatorsResult) {
+  auto* number = new skinNumber;
+  Host host(number, {160, 26});
+  ASSERT_TRUE(host.focus());
+  QTest::keyClicks(number->lineEdit(), "12a,5");
+  EXPECT_EQ(number->text(), "12,5") << "letters are refused, a comma is a decimal point";
+  EXPECT_DOUBLE_EQ(number->value(), 12.5);
+  QTest::keyClick(number->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(number->text(), "12.50");
+  number->showCalculator();
+  auto* calculator = number->findChild<QFrame*>("calculator");
+  ASSERT_NE(calculator, nullptr);
+  for (const char* key : {"*", "4", "=", "OK"}) {
+    auto* button = calculator->findChild<skinButton*>(QStringLiteral("key_") + key);
+    ASSERT_NE(button, nullptr) << key;
+    button->click();
+  }
+  EXPECT_DOUBLE_EQ(number->value(), 50.0);
+  number->setText("");
+  EXPECT_DOUBLE_EQ(number->value(), 0.0);
+}
+
+TEST(SkinDate, IsEmptyUntilADateIsEnteredAndReadsTypedDates) {
+  skinDate box;
+  EXPECT_TRUE(box.date().isNull());
+  EXPECT_TRUE(box.text().isEmpty());
+  box.setText("3/7/2024");
+  EXPECT_EQ(box.date(), QDate(2024, 7, 3));
+  box.setText("31/02/2024");
+  EXPECT_TRUE(box.date().isNull()) << "no such day";
+  box.setDate(QDate(2024, 12, 25));
+  EXPECT_EQ(box.text(), "25/12/2024");
+  box.setDateFormat("yyyy-MM-dd");
+  EXPECT_EQ(box.text(), "2024-12-25");
+  box.setDate(QDate());
+  EXPECT_TRUE(box.text().isEmpty());
+}
+
+}  // namespace
+}  // namespace palvex::qt
