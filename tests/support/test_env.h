@@ -4,6 +4,7 @@
 // that points away from the real user's settings.
 
 #include <filesystem>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -85,6 +86,12 @@ auto ThrowsError(std::string fragment) {
 // A readable, unique test name for row `index` of a table: its label with
 // letters and digits kept, blanks as '_' and common signs spelled out.
 std::string rowName(std::size_t index, std::string_view label);
+
+// The base of a table row whose `name` labels it in test names and messages.
+struct NamedRow {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& out, const NamedRow& row) { return out << '"' << row.name << '"'; }
+};
 
 // Names the rows of a value-parameterised test by their `name` member, or by
 // the value itself when it is text.
