@@ -139,6 +139,7 @@ QString FrmDesigner::currentElementName() const {
 
 void FrmDesigner::buildMenus() {
   QMenuBar* bar = menuBar();
+  // The '&' gives each entry of the bar its Alt key; the caption shown is the word.
   QMenu* elements = bar->addMenu(QStringLiteral("&Elementos"));
   elements->setObjectName("MC_ELEMENTS");
   elements->menuAction()->setObjectName("MC_ELEMENTS");
@@ -148,12 +149,12 @@ void FrmDesigner::buildMenus() {
     const char* elementClass = entry.elementClass;
     connect(action, &QAction::triggered, this, [this, elementClass] { selectElement(elementClass); });
   }
-  QAction* update = bar->addAction(QStringLiteral("&Actualizar"));
-  update->setObjectName("MC_UPDATE");
-  connect(update, &QAction::triggered, this, [this] { guarded([this] { actualizar(); }); });
-  QAction* close = bar->addAction(QStringLiteral("&Terminar"));
-  close->setObjectName("MC_CLOSE");
-  connect(close, &QAction::triggered, this, [this] { guarded([this] { terminar(); }); });
+  QAction* save = bar->addAction(QStringLiteral("&Actualizar"));
+  save->setObjectName("MC_UPDATE");
+  connect(save, &QAction::triggered, this, [this] { guarded([this] { actualizar(); }); });
+  QAction* quit = bar->addAction(QStringLiteral("&Terminar"));
+  quit->setObjectName("MC_CLOSE");
+  connect(quit, &QAction::triggered, this, [this] { guarded([this] { terminar(); }); });
 }
 
 // A click lands on the innermost widget, so every part of a sample is watched.

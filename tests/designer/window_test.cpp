@@ -328,9 +328,28 @@ TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
   EXPECT_EQ(rows().size(), 1u);
 }
 
+TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
+  auto tema = Tema::create();
+  store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "99999999999");
+  EXPECT_THROW(tema->editarTema(), Error);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("frmDesigner"));
+}
+
 TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
   open();
-  window()->activateWindow();
+  // Alt and a letter opens or runs each entry of the menu bar.
+  QStringList keys;
+  for (QAction* a : static_cast<QMainWindow*>(window())->menuBar()->actions())
+    keys << QKeySequence::mnemonic(a->text()).toString();
+  EXPECT_EQ(keys, (QStringList{"Alt+E", "Alt+A", "Alt+T"}));
+  QTest::keyClick(window(), Qt::Key_E, Qt::AltModifier);
+  QMenu* elements = find<QMenu>("MC_ELEMENTS");
+  EXPECT_TRUE(elements->isVisible());
+  // Opened from the keyboard, the menu starts on its first entry.
+  QTest::keyClick(elements, Qt::Key_Down);
+  QTest::keyClick(elements, Qt::Key_Return);
+  EXPECT_EQ(currentElement(), QStringLiteral("CStatusBar"));
+
   trigger("MC_TEXT");
   QTableWidget* g = grid();
   g->setFocus();
