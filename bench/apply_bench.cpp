@@ -11,20 +11,22 @@
 #include <string>
 #include <vector>
 
-#include "engine/globales.h"
+#include "palvex/globales.h"
 #include "palvex/property_bag.h"
 #include "palvex/settings.h"
 #include "palvex/settings_store.h"
 #include "palvex/tema.h"
 #include "palvex/win32.h"
+#include "support/recording_bag.h"
 
 namespace {
 
 using namespace palvex;
-using Bag = std::shared_ptr<PropertyBag>;
+// Controls that log what the engine writes, so that the floor can replay it.
+using Bag = std::shared_ptr<testing::RecordingBag>;
 
 Bag control(const char* type, std::initializer_list<const char*> colours, const char* controlClass = nullptr) {
-  auto bag = PropertyBag::make(type);
+  auto bag = testing::RecordingBag::make(type);
   bag->declare("Tag", "");
   if (controlClass) bag->declare("ControlClass", controlClass);
   for (const char* p : colours) bag->declare(p, std::int32_t{0});
@@ -53,7 +55,7 @@ Bag grid() {
 }
 
 Bag slideButton(std::vector<Bag>& all) {
-  auto slide = PropertyBag::make("slideButton");
+  auto slide = testing::RecordingBag::make("slideButton");
   std::vector<Variant> buttons;
   for (int i = 0; i < 3; ++i) {
     auto b = button();
@@ -90,7 +92,7 @@ struct SyntheticForm {
         case 19: controls.emplace_back(slideButton(all)); break;
       }
     }
-    auto collection = PropertyBag::make("Controls");
+    auto collection = testing::RecordingBag::make("Controls");
     collection->setItems(std::move(controls));
     form = control("Form", {"BackColor"});
     form->setForm().declare("hWnd", std::int32_t{0}).declare("Controls", Variant(collection));
@@ -104,13 +106,13 @@ struct SyntheticForm {
 
 struct Session {
   explicit Session(std::shared_ptr<SettingsStore> store) {
-    globales::resetState();
+    globales::resetEngine();
     win32::reset();
     installSettingsStore(std::move(store));
     tema = Tema::create();
   }
   ~Session() {
-    globales::resetState();
+    globales::resetEngine();
     win32::reset();
     installSettingsStore(nullptr);
   }
@@ -123,7 +125,7 @@ void BM_DirectWritesFloor(benchmark::State& state) {
   session.tema->configurarFormulario(f.form);  // record what the engine writes
   struct Replay {
     Bag target;
-    std::vector<PropertyBag::Write> writes;
+    std::vector<testing::RecordingBag::Write> writes;
   };
   std::vector<Replay> replay{{f.form, f.form->writes()}};
   for (auto& b : f.all) replay.push_back({b, b->writes()});

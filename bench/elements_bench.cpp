@@ -3,7 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/globales.h"
 #include "palvex/globales.h"
 #include "palvex/elements.h"
 #include "palvex/property_bag.h"
@@ -17,13 +16,13 @@ using namespace palvex;
 
 struct Session {
   Session() {
-    globales::resetState();
+    globales::resetEngine();
     win32::reset();
     installSettingsStore(makeMemoryStore());
     tema = Tema::create();
   }
   ~Session() {
-    globales::resetState();
+    globales::resetEngine();
     win32::reset();
   }
   std::shared_ptr<Tema> tema;
@@ -31,7 +30,7 @@ struct Session {
 
 void BM_GridCreatedWhileReloading(benchmark::State& state) {
   Session session;
-  globales::state().reloadElements = true;
+  globales::setReloadElements(true);
   for (auto _ : state) benchmark::DoNotOptimize(globales::sharedGrid());
 }
 BENCHMARK(BM_GridCreatedWhileReloading);
@@ -44,10 +43,7 @@ void BM_TextAppliedToAControl(benchmark::State& state) {
                         "backColorFocused"})
     control->declare(p, Variant(0));
   const Variant target(control);
-  for (auto _ : state) {
-    element->Aplicar(target);
-    control->clearWrites();
-  }
+  for (auto _ : state) element->Aplicar(target);
 }
 BENCHMARK(BM_TextAppliedToAControl);
 

@@ -9,6 +9,8 @@
 // or not at all. Failures are palvex::Error with a message naming what was
 // wrong and where.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,34 +41,34 @@ struct Listing {
 };
 
 // The whole catalogue. Store errors are thrown; damaged keys are not.
-Listing list();
+PALVEX_EXPORT Listing list();
 
 // The first entry (store order) named `name`, case-blind; nullopt when none
 // is. When that entry's key is damaged, its error is thrown: the theme is
 // there but has no index.
-std::optional<Entry> find(std::string_view name);
+PALVEX_EXPORT std::optional<Entry> find(std::string_view name);
 
 // Refuses, with error 5 saying why, a name no theme may take: empty, blanks
 // (space or tab) at either end, or a newline, carriage return, ']', '\' or
 // NUL anywhere. Such a name would not survive a section path or an INI file.
-void validateName(std::string_view name);
+PALVEX_EXPORT void validateName(std::string_view name);
 
 // Adds `name` (validated) under the index after the highest readable one
 // (0 for an empty catalogue). A name already in the catalogue is error 5; a
 // catalogue whose highest index is 32767 is full: overflow (6).
-Entry add(std::string_view name);
+PALVEX_EXPORT Entry add(std::string_view name);
 
 // Removes every entry named `name` (case-blind), damaged keys included, and
 // the theme's element sections. The other entries keep their indices. Error
 // 5 when no entry has that name.
-void remove(std::string_view name);
+PALVEX_EXPORT void remove(std::string_view name);
 
 // Gives the entries named `oldName` the name `newName` (validated), keeping
 // their keys (damaged ones too) and places, and moves the theme's element
 // sections along. Only the spelling may change when both names match
 // case-blind; otherwise a `newName` already in the catalogue is error 5.
 // When the renamed theme is the current one, the current theme name follows.
-void rename(std::string_view oldName, std::string_view newName);
+PALVEX_EXPORT void rename(std::string_view oldName, std::string_view newName);
 
 // The designer's save, after its questions: makes `name` the current theme
 // name, then in one store transaction adds the catalogue entry when
@@ -76,6 +78,6 @@ void rename(std::string_view oldName, std::string_view newName);
 // or none; when it fails, the current theme name is restored and the error
 // reaches the caller. Neither raises NuevoTema nor sets reloadElements.
 // Returns the entry added, if any.
-std::optional<Entry> saveCombination(std::string_view name, bool addEntry);
+PALVEX_EXPORT std::optional<Entry> saveCombination(std::string_view name, bool addEntry);
 
 }  // namespace palvex::catalogue

@@ -16,6 +16,8 @@
 // readableTextOn() gives a binding the better of black and white), and the
 // borders, grid lines and the shape outline (no text).
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -45,19 +47,19 @@ struct ContrastPair {
 };
 
 // Every pair, element by element in shared-slot order.
-std::span<const ContrastPair> contrastPairs();
+PALVEX_EXPORT std::span<const ContrastPair> contrastPairs();
 // The pairs in which the element named `className` (case-blind) paints one
 // side; empty for an element that takes part in none.
-std::vector<const ContrastPair*> contrastPairsOf(std::string_view className);
+PALVEX_EXPORT std::vector<const ContrastPair*> contrastPairsOf(std::string_view className);
 
 // Relative luminance (0 black .. 1 white) of a plain colour 0x00BBGGRR.
-double relativeLuminance(std::int32_t rgb);
+PALVEX_EXPORT double relativeLuminance(std::int32_t rgb);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on
 // white. System colours are resolved first; nullopt when either value names
 // nothing paintable.
-std::optional<double> contrastRatio(std::int32_t first, std::int32_t second);
+PALVEX_EXPORT std::optional<double> contrastRatio(std::int32_t first, std::int32_t second);
 // Black (0x000000) or white (0xFFFFFF), whichever contrasts more with `background`.
-std::int32_t readableTextOn(std::int32_t background);
+PALVEX_EXPORT std::int32_t readableTextOn(std::int32_t background);
 
 struct ContrastCheck {
   const ContrastPair* pair = nullptr;
@@ -71,18 +73,18 @@ struct ContrastCheck {
 using ThemeColourLookup = std::function<std::int32_t(const ThemeColourRef&)>;
 // Checks every pair (or only those of `className` when it is not empty) with
 // the values `valueOf` gives.
-std::vector<ContrastCheck> checkContrast(const ThemeColourLookup& valueOf, std::string_view className = {});
+PALVEX_EXPORT std::vector<ContrastCheck> checkContrast(const ThemeColourLookup& valueOf, std::string_view className = {});
 // The same for the theme as loaded now: the shared elements' values,
 // including edits the designer has not saved. Creating an element can fail
 // (a stored value out of range); that error reaches the caller.
-std::vector<ContrastCheck> checkLoadedTheme(std::string_view className = {});
+PALVEX_EXPORT std::vector<ContrastCheck> checkLoadedTheme(std::string_view className = {});
 
 // "4.52:1", cut (not rounded) to two decimals so that a failing ratio never
 // shows as 4.50:1. `decimalComma` writes "4,52:1".
-std::string formatRatio(double ratio, bool decimalComma = false);
+PALVEX_EXPORT std::string formatRatio(double ratio, bool decimalComma = false);
 // The designer's warning, in its language: one line per failing pair
 // ("texto del botón sobre su fondo: 3,21:1") under the heading
 // "Contraste por debajo de 4,5:1 en:"; empty when every pair passes.
-std::string avisoContraste(std::span<const ContrastCheck> checks);
+PALVEX_EXPORT std::string avisoContraste(std::span<const ContrastCheck> checks);
 
 }  // namespace palvex

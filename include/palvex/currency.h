@@ -3,13 +3,15 @@
 // Range -922337203685477.5808 .. 922337203685477.5807; conversions into it
 // round half to even at the fifth decimal and raise an overflow past the range.
 
+#include "palvex/export.h"
+
 #include <compare>
 #include <cstdint>
 #include <string>
 
 namespace palvex {
 
-class Currency {
+class PALVEX_EXPORT Currency {
  public:
   static constexpr std::int64_t kScale = 10000;
 

@@ -7,6 +7,8 @@
 // The ten element classes differ mostly in their property tables, so an
 // element is its ElementTable (data) plus a few overridden behaviours.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -33,8 +35,8 @@ inline constexpr std::int32_t kPropTypeColour = 0;
 inline constexpr std::int32_t kPropTypeWholeNumber = 1;
 
 // Note the argument order: valor comes before the bounds.
-DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType, std::int32_t valor,
-                                    std::int16_t numMin, std::int16_t numMax);
+PALVEX_EXPORT DescriptorPropiedad crearDescriptor(std::string propName, std::int32_t propType, std::int32_t valor,
+                                                  std::int16_t numMin, std::int16_t numMax);
 
 enum class PropertyWidth { Colour32, Whole16 };
 
@@ -55,7 +57,7 @@ struct ElementTable {
   std::span<const std::uint8_t> readOrder;   // creation reading order; empty = property order
 };
 
-class Element : public Object {
+class PALVEX_EXPORT Element : public Object {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
@@ -129,11 +131,11 @@ class Element : public Object {
 // caller of the setter, after the value is stored; later observers are not told.
 using ValueObserver = std::function<void(const Element& element, std::size_t index)>;
 using ValueObserverId = std::uint64_t;
-ValueObserverId addValueObserver(ValueObserver observer);
+PALVEX_EXPORT ValueObserverId addValueObserver(ValueObserver observer);
 // Unknown or already removed ids are ignored.
-void removeValueObserver(ValueObserverId id);
+PALVEX_EXPORT void removeValueObserver(ValueObserverId id);
 
 // True when the Tag of `control` holds "THEMEOVERRIDE" (any case) or cannot be read.
-bool overrideOrUnreadableTag(Object& control);
+PALVEX_EXPORT bool overrideOrUnreadableTag(Object& control);
 
 }  // namespace palvex

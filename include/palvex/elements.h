@@ -8,6 +8,8 @@
 // fails with the store's or the conversion's error (an overflow for a stored
 // border style outside 16 bits).
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -22,7 +24,7 @@
 
 namespace palvex {
 
-class CCommandButton final : public Element {
+class PALVEX_EXPORT CCommandButton final : public Element {
  public:
   enum Property : std::size_t {
     kForeColor, kForeColorFocused, kForeColorDisabled, kBackColor, kBackColorFocused, kBackColorDisabled,
@@ -44,7 +46,7 @@ class CCommandButton final : public Element {
   void applyTo(Object& control) override;
 };
 
-class CGrid final : public Element {
+class PALVEX_EXPORT CGrid final : public Element {
  public:
   enum Property : std::size_t {
     kBackColor, kBackColorBkg, kBackColorFixed, kBackColorSel, kForeColor, kForeColorFixed, kForeColorSel,
@@ -70,7 +72,7 @@ class CGrid final : public Element {
   void applyTo(Object& control) override { applyStandard(control); }
 };
 
-class CText final : public Element {
+class PALVEX_EXPORT CText final : public Element {
  public:
   enum Property : std::size_t {
     kBorderColor, kBorderColorFocused, kForeColor, kForeColorFocused, kBackColor, kBackColorFocused,
@@ -90,7 +92,7 @@ class CText final : public Element {
   void applyTo(Object& control) override { applyStandard(control); }
 };
 
-class CTabStrip final : public Element {
+class PALVEX_EXPORT CTabStrip final : public Element {
  public:
   enum Property : std::size_t {
     kTabBackColor, kTabBackColorSelected, kTabBorderColorHover, kTabInnerBorder, kTabInnerBorderSelected,
@@ -113,7 +115,7 @@ class CTabStrip final : public Element {
   void applyTo(Object& control) override { applyStandard(control); }
 };
 
-class CCheckBox final : public Element {
+class PALVEX_EXPORT CCheckBox final : public Element {
  public:
   enum Property : std::size_t { kForeColor, kCheckColor };
   CCheckBox();
@@ -127,7 +129,7 @@ class CCheckBox final : public Element {
   void applyTo(Object& control) override { applyStandard(control); }
 };
 
-class CLabel final : public Element {
+class PALVEX_EXPORT CLabel final : public Element {
  public:
   enum Property : std::size_t { kForeColor };
   CLabel();
@@ -141,7 +143,7 @@ class CLabel final : public Element {
   void applyTo(Object& control) override;
 };
 
-class CToolBar final : public Element {
+class PALVEX_EXPORT CToolBar final : public Element {
  public:
   enum Property : std::size_t { kBackColor };
   CToolBar();
@@ -156,7 +158,7 @@ class CToolBar final : public Element {
   bool trapsErrors() const override { return false; }
 };
 
-class CStatusBar final : public Element {
+class PALVEX_EXPORT CStatusBar final : public Element {
  public:
   enum Property : std::size_t { kBackColor };
   CStatusBar();
@@ -171,7 +173,7 @@ class CStatusBar final : public Element {
   bool trapsErrors() const override { return false; }
 };
 
-class CForm final : public Element {
+class PALVEX_EXPORT CForm final : public Element {
  public:
   enum Property : std::size_t { kBackColor, kMenuColor };
   CForm();
@@ -189,7 +191,7 @@ class CForm final : public Element {
 
 // The one element class hosts create for themselves: an instance reads the
 // current theme when created and is independent of every other afterwards.
-class CShape final : public Element {
+class PALVEX_EXPORT CShape final : public Element {
  public:
   enum Property : std::size_t { kBorderColor };
   CShape();
@@ -207,11 +209,11 @@ class CShape final : public Element {
 
 // A new element of the class named `className` (case-blind), reading the
 // current theme. An unknown name is error 5, listing the valid ones.
-std::shared_ptr<Element> createElement(std::string_view className);
+PALVEX_EXPORT std::shared_ptr<Element> createElement(std::string_view className);
 // The ten class names in shared-slot order, CCommandButton to CShape.
-std::span<const std::string_view> elementClassNames();
+PALVEX_EXPORT std::span<const std::string_view> elementClassNames();
 // The tables of the ten classes, in the same order, without creating an element.
-std::span<const ElementTable* const> elementTables();
+PALVEX_EXPORT std::span<const ElementTable* const> elementTables();
 
 }  // namespace palvex
 

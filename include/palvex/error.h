@@ -3,6 +3,8 @@
 // number, because callers (hosts, the designer, the command-line tool) branch on
 // it: overflow means "value out of range", 438 means "no such member", and so on.
 
+#include "palvex/export.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -18,7 +20,7 @@ enum class ErrorNumber : int {
   Storage = 1001,       // the settings store could not be read or written
 };
 
-class Error : public std::runtime_error {
+class PALVEX_EXPORT Error : public std::runtime_error {
  public:
   Error(ErrorNumber number, const std::string& message)
       : std::runtime_error(message), number_(number) {}
@@ -31,11 +33,11 @@ class Error : public std::runtime_error {
 };
 
 // Builders with the classic texts, so messages read the same everywhere.
-[[nodiscard]] Error overflowError(const std::string& detail = {});
-[[nodiscard]] Error typeMismatchError(const std::string& detail = {});
-[[nodiscard]] Error subscriptError(const std::string& detail = {});
-[[nodiscard]] Error objectNotSetError(const std::string& detail = {});
-[[nodiscard]] Error noSuchMemberError(const std::string& typeName, const std::string& member);
-[[nodiscard]] Error invalidCallError(const std::string& detail = {});
+[[nodiscard]] PALVEX_EXPORT Error overflowError(const std::string& detail = {});
+[[nodiscard]] PALVEX_EXPORT Error typeMismatchError(const std::string& detail = {});
+[[nodiscard]] PALVEX_EXPORT Error subscriptError(const std::string& detail = {});
+[[nodiscard]] PALVEX_EXPORT Error objectNotSetError(const std::string& detail = {});
+[[nodiscard]] PALVEX_EXPORT Error noSuchMemberError(const std::string& typeName, const std::string& member);
+[[nodiscard]] PALVEX_EXPORT Error invalidCallError(const std::string& detail = {});
 
 }  // namespace palvex

@@ -8,6 +8,8 @@
 // controls for optional members. Every other failure is thrown as palvex::Error.
 // The throwing wrappers turn NoMember into error 438 for callers that want it.
 
+#include "palvex/export.h"
+
 #include <functional>
 #include <memory>
 #include <span>
@@ -22,7 +24,7 @@ namespace palvex {
 
 enum class Lookup { Found, NoMember };
 
-class Object : public std::enable_shared_from_this<Object> {
+class PALVEX_EXPORT Object : public std::enable_shared_from_this<Object> {
  public:
   virtual ~Object() = default;
 
@@ -62,7 +64,7 @@ class Object : public std::enable_shared_from_this<Object> {
 
 // Opens the apply bracket of an object for one scope. Whatever the object
 // throws from beginApply or endApply is swallowed: theming never fails.
-class ApplyBracket {
+class PALVEX_EXPORT ApplyBracket {
  public:
   explicit ApplyBracket(Object& object) noexcept;
   ~ApplyBracket();

@@ -1,7 +1,10 @@
 #pragma once
 // A plain late-bound object made of declared members: what a host without a
 // toolkit hands to the engine, and what tests build their controls and forms
-// from. Members keep the case they were declared with; lookups ignore case.
+// from (tests subclass it to log the writes). Members keep the case they were
+// declared with; lookups ignore case.
+
+#include "palvex/export.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,15 +19,9 @@
 
 namespace palvex {
 
-class PropertyBag : public Object {
+class PALVEX_EXPORT PropertyBag : public Object {
  public:
   using Method = std::function<Variant(std::span<Variant> args)>;
-
-  struct Write {
-    std::string name;  // as the caller spelled it
-    Variant value;
-    friend bool operator==(const Write&, const Write&) = default;
-  };
 
   explicit PropertyBag(std::string typeName = "PropertyBag");
   static std::shared_ptr<PropertyBag> make(std::string typeName = "PropertyBag") {
@@ -37,16 +34,12 @@ class PropertyBag : public Object {
   PropertyBag& failOnRead(std::string_view name, Error error = Error(ErrorNumber::InvalidCall, "property cannot be read"));
   PropertyBag& method(std::string_view name, Method body);
   PropertyBag& setForm(bool isForm = true);
-  // Turns the write log on or off (on by default; benchmarks turn it off).
-  PropertyBag& logWrites(bool on);
   // Makes the bag a collection whose members enumerate() returns.
   PropertyBag& setItems(std::vector<Variant> items);
 
   // Inspection.
   bool has(std::string_view name) const;
   Variant value(std::string_view name) const;  // Empty when the member is missing
-  const std::vector<Write>& writes() const { return writes_; }
-  void clearWrites() { writes_.clear(); }
   std::size_t callCount(std::string_view method) const;
 
   // Object.
@@ -72,10 +65,8 @@ class PropertyBag : public Object {
 
   std::string typeName_;
   bool isForm_ = false;
-  bool logWrites_ = true;
   std::optional<std::vector<Variant>> items_;
   std::unordered_map<std::string, Member, text::CaseInsensitiveHash, text::CaseInsensitiveEqual> members_;
-  std::vector<Write> writes_;
 };
 
 }  // namespace palvex

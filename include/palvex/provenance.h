@@ -6,6 +6,8 @@
 // the file locks (an edit of one is saved to the store, but the file wins
 // again at the next load); the palvex tool shows and exports themes with it.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,7 +38,7 @@ struct ElementProvenance {
 // that cannot load (a value too wide for its property) carries its error and
 // the others are still read; a failure of the store itself is thrown.
 // Neither the current theme nor the shared elements change.
-std::vector<ElementProvenance> themeProvenance(std::string_view themeName);
+PALVEX_EXPORT std::vector<ElementProvenance> themeProvenance(std::string_view themeName);
 
 // The override file's own entry for one value of `themeName`.
 struct OverrideValue {
@@ -45,7 +47,7 @@ struct OverrideValue {
                                       // text holds no number that fits 32 bits
 };
 // nullopt when the file sets nothing there (no file, no key, an empty value).
-std::optional<OverrideValue> overrideFileValue(std::string_view themeName, std::string_view sectionWord,
-                                               std::string_view key);
+PALVEX_EXPORT std::optional<OverrideValue> overrideFileValue(std::string_view themeName, std::string_view sectionWord,
+                                                             std::string_view key);
 
 }  // namespace palvex

@@ -5,6 +5,8 @@
 // and keep the capitalisation they were first written with. A section
 // enumerates in first-insertion order, and rewriting a key keeps its place.
 
+#include "palvex/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -20,7 +22,7 @@ namespace palvex {
 
 using SettingPairs = std::vector<std::pair<std::string, std::string>>;
 
-class SettingsStore {
+class PALVEX_EXPORT SettingsStore {
  public:
   virtual ~SettingsStore() = default;
 
@@ -68,24 +70,24 @@ class SettingsStore {
 };
 
 // An in-memory store: tests, and hosts that want no persistence.
-std::shared_ptr<SettingsStore> makeMemoryStore();
+PALVEX_EXPORT std::shared_ptr<SettingsStore> makeMemoryStore();
 
 // The SQLite store at `path`, created (directory 0700, file 0600) when missing.
 // Throws palvex::Error (Storage) naming the file when it is not a usable database.
-std::shared_ptr<SettingsStore> openSqliteStore(const std::filesystem::path& path);
+PALVEX_EXPORT std::shared_ptr<SettingsStore> openSqliteStore(const std::filesystem::path& path);
 
 // $PALVEX_STORE when set, else $XDG_CONFIG_HOME/orvane/settings.sqlite
 // (~/.config when XDG_CONFIG_HOME is unset, empty or relative; the home
 // folder from HOME or else the password database). Throws palvex::Error
 // (Storage) saying what to set when there is no home folder to be found.
-std::filesystem::path defaultStorePath();
+PALVEX_EXPORT std::filesystem::path defaultStorePath();
 
 // The process-wide store the engine uses. Opened at defaultStorePath() on first
 // use unless one was installed.
-SettingsStore& settingsStore();
-std::shared_ptr<SettingsStore> installSettingsStore(std::shared_ptr<SettingsStore> store);
+PALVEX_EXPORT SettingsStore& settingsStore();
+PALVEX_EXPORT std::shared_ptr<SettingsStore> installSettingsStore(std::shared_ptr<SettingsStore> store);
 // Changes with every installSettingsStore, so that a cache keyed on the store
 // can tell a newly installed store from one that reuses a freed address.
-std::uint64_t settingsStoreGeneration();
+PALVEX_EXPORT std::uint64_t settingsStoreGeneration();
 
 }  // namespace palvex

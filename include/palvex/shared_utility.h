@@ -3,12 +3,14 @@
 // the designer's message and yes/no question. A toolkit binding or a test
 // installs its own; the default one works without any toolkit.
 
+#include "palvex/export.h"
+
 #include <memory>
 #include <string>
 
 namespace palvex {
 
-class SharedUtility {
+class PALVEX_EXPORT SharedUtility {
  public:
   virtual ~SharedUtility() = default;
   // Full path of the INI file `fileName` ("Orvane.ini") of application `appName`.
@@ -25,11 +27,11 @@ class SharedUtility {
 // for each dir of $XDG_CONFIG_DIRS (default /etc/xdg); otherwise the user's
 // path. Messages go to stderr; questions are asked on the terminal (no
 // terminal: no).
-std::shared_ptr<SharedUtility> makeDefaultSharedUtility();
+PALVEX_EXPORT std::shared_ptr<SharedUtility> makeDefaultSharedUtility();
 
 // The process-wide instance, created on first use.
-SharedUtility& sharedUtility();
+PALVEX_EXPORT SharedUtility& sharedUtility();
 // Installs `utility` (nullptr restores the default); returns the previous one.
-std::shared_ptr<SharedUtility> installSharedUtility(std::shared_ptr<SharedUtility> utility);
+PALVEX_EXPORT std::shared_ptr<SharedUtility> installSharedUtility(std::shared_ptr<SharedUtility> utility);
 
 }  // namespace palvex

@@ -7,6 +7,8 @@
 // desktop palette changes, so that everything painted from a system colour
 // can be resolved again.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,36 +25,36 @@ constexpr bool isSystemColour(std::int32_t colour) {
   return (static_cast<std::uint32_t>(colour) & kSystemColourBit) != 0;
 }
 // NN of 0x800000NN; nullopt for a plain colour or another high-bit pattern.
-std::optional<int> systemColourIndex(std::int32_t colour);
+PALVEX_EXPORT std::optional<int> systemColourIndex(std::int32_t colour);
 // 0x800000NN for index NN.
 constexpr std::int32_t systemColour(int index) {
   return static_cast<std::int32_t>(kSystemColourBit | static_cast<std::uint32_t>(index & 0xFF));
 }
 // "button face" for 15, and so on; nullopt for an index that names nothing.
-std::optional<std::string_view> systemColourName(int index);
+PALVEX_EXPORT std::optional<std::string_view> systemColourName(int index);
 // The usual modern desktop default of the index, as 0x00BBGGRR; nullopt for
 // an index that names nothing.
-std::optional<std::int32_t> systemColourDefault(int index);
+PALVEX_EXPORT std::optional<std::int32_t> systemColourDefault(int index);
 
 // Answers the RGB (0x00BBGGRR) of a system colour index, or nullopt to fall
 // back to the default.
 using SystemColourResolver = std::function<std::optional<std::int32_t>(int index)>;
 // Installs `resolver` (nullptr restores the defaults) and counts as a change.
-void installSystemColourResolver(SystemColourResolver resolver);
+PALVEX_EXPORT void installSystemColourResolver(SystemColourResolver resolver);
 
 // What to paint for a colour value, as 0x00BBGGRR: a plain colour is itself;
 // a system colour goes through the resolver, then the defaults. nullopt for a
 // value that names nothing paintable (high bit set with an unknown index, or
 // bits set in the top byte).
-std::optional<std::int32_t> resolveColour(std::int32_t colour);
+PALVEX_EXPORT std::optional<std::int32_t> resolveColour(std::int32_t colour);
 
 // A binding calls this when the desktop palette changed. Listeners run at
 // once, on the caller's thread; one may remove itself (or another) meanwhile.
-void systemColoursChanged();
+PALVEX_EXPORT void systemColoursChanged();
 // Changes with every resolver installation and every systemColoursChanged().
-std::uint64_t systemColoursGeneration();
+PALVEX_EXPORT std::uint64_t systemColoursGeneration();
 using SystemColourListenerId = std::uint64_t;
-SystemColourListenerId addSystemColourListener(std::function<void()> listener);
-void removeSystemColourListener(SystemColourListenerId id);
+PALVEX_EXPORT SystemColourListenerId addSystemColourListener(std::function<void()> listener);
+PALVEX_EXPORT void removeSystemColourListener(SystemColourListenerId id);
 
 }  // namespace palvex

@@ -3,6 +3,8 @@
 // (the process-wide state); a Tema itself holds only its event clients.
 // Reachable late-bound too, by the names of its operations.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,7 +15,7 @@
 
 namespace palvex {
 
-class Tema final : public Object {
+class PALVEX_EXPORT Tema final : public Object {
  public:
   using NuevoTemaHandler = std::function<void(Variant& nombreTema)>;
   using Connection = std::uint64_t;
@@ -62,6 +64,6 @@ class Tema final : public Object {
 // The designer hook: a toolkit binding installs the function that opens a
 // designer window; editarTema calls it. nullptr uninstalls.
 using DesignerOpener = std::function<void()>;
-void installDesigner(DesignerOpener opener);
+PALVEX_EXPORT void installDesigner(DesignerOpener opener);
 
 }  // namespace palvex

@@ -3,6 +3,8 @@
 // kinds. Narrowing conversions round half to even and raise an overflow when the
 // result does not fit; text that is not a number raises a type mismatch.
 
+#include "palvex/export.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,7 +36,7 @@ struct Nothing {
   friend bool operator==(Nothing, Nothing) { return true; }
 };
 
-class Variant {
+class PALVEX_EXPORT Variant {
  public:
   Variant() = default;
   Variant(bool v) : value_(v) {}
@@ -73,7 +75,7 @@ class Variant {
   const ObjectRef& objectRef() const;
 
   // Exact kind-and-value equality (no conversion), for tests and logs.
-  friend bool operator==(const Variant& a, const Variant& b);
+  friend PALVEX_EXPORT bool operator==(const Variant& a, const Variant& b);
 
  private:
   std::variant<std::monostate, bool, std::int16_t, std::int32_t, std::int64_t, double, Currency,
@@ -83,8 +85,8 @@ class Variant {
 
 // Classic conversion helpers, shared by Variant and the settings code.
 // Round half to even and range-check; throw an overflow error when out of range.
-std::int16_t roundToInt16(double value);
-std::int32_t roundToInt32(double value);
-std::int64_t roundToInt64(double value);
+PALVEX_EXPORT std::int16_t roundToInt16(double value);
+PALVEX_EXPORT std::int32_t roundToInt32(double value);
+PALVEX_EXPORT std::int64_t roundToInt64(double value);
 
 }  // namespace palvex

@@ -10,6 +10,8 @@
 // properties. One handle counter serves every kind, so a window handle is
 // never mistaken for a brush. Used on the UI thread only: no locking.
 
+#include "palvex/export.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -49,45 +51,45 @@ static_assert(sizeof(MENUINFO) == 28, "MENUINFO must keep its 32-bit layout");
 
 // --- The Win32 calls -------------------------------------------------------
 
-HBRUSH CreateSolidBrush(COLORREF colour);
+PALVEX_EXPORT HBRUSH CreateSolidBrush(COLORREF colour);
 // False for 0 or a handle that is not a live brush.
-bool DeleteObject(HBRUSH brush);
+PALVEX_EXPORT bool DeleteObject(HBRUSH brush);
 // First direct child of `parent` (top-level windows when 0) after `childAfter`
 // whose class matches `className` without regard to case and, when given,
 // whose title is `windowName`; 0 when there is none.
-HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName);
+PALVEX_EXPORT HWND FindWindowExA(HWND parent, HWND childAfter, const char* className, const char* windowName);
 // Only GCL_HBRBACKGROUND is kept: replaces the class background of the
 // window's class and returns the previous brush; 0 for an unknown window or
 // index. The old brush is not freed.
-std::int32_t SetClassLongA(HWND window, int index, std::int32_t newValue);
-std::int32_t GetClassLongA(HWND window, int index);
-bool IsWindow(HWND window);
+PALVEX_EXPORT std::int32_t SetClassLongA(HWND window, int index, std::int32_t newValue);
+PALVEX_EXPORT std::int32_t GetClassLongA(HWND window, int index);
+PALVEX_EXPORT bool IsWindow(HWND window);
 // SB_SETBKCOLOR stores lParam as the window's status-bar colour and returns the
 // previous one (CLR_DEFAULT at first). Other messages return 0.
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-HMENU GetMenu(HWND window);
+PALVEX_EXPORT LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+PALVEX_EXPORT HMENU GetMenu(HWND window);
 // Needs cbSize 28 and a live menu. MIM_BACKGROUND sets the background brush;
 // with MIM_APPLYTOSUBMENUS every submenu below gets it too.
-bool SetMenuInfo(HMENU menu, const MENUINFO* info);
-bool GetMenuInfo(HMENU menu, MENUINFO* info);
+PALVEX_EXPORT bool SetMenuInfo(HMENU menu, const MENUINFO* info);
+PALVEX_EXPORT bool GetMenuInfo(HMENU menu, MENUINFO* info);
 // Items of our menus are their submenus: the count, and the submenu at `position` (0 if none).
-int GetMenuItemCount(HMENU menu);
-HMENU GetSubMenu(HMENU menu, int position);
+PALVEX_EXPORT int GetMenuItemCount(HMENU menu);
+PALVEX_EXPORT HMENU GetSubMenu(HMENU menu, int position);
 
 // --- Building windows and menus (hosts, bindings, tests) ----------------------
 
 // A window of class `className` (registered on first use, names case-blind).
 // A nonzero `parent` must be a live window; otherwise 0 is returned.
-HWND createWindow(std::string_view className, HWND parent = 0, std::string_view title = {});
-HMENU createMenu();
+PALVEX_EXPORT HWND createWindow(std::string_view className, HWND parent = 0, std::string_view title = {});
+PALVEX_EXPORT HMENU createMenu();
 // Appends `submenu` as the next item of `menu`; false when either is unknown
 // or when `submenu` would become its own ancestor.
-bool appendSubMenu(HMENU menu, HMENU submenu);
+PALVEX_EXPORT bool appendSubMenu(HMENU menu, HMENU submenu);
 // SetMenu: gives `window` its menu bar (0 removes it).
-bool attachMenu(HWND window, HMENU menu);
+PALVEX_EXPORT bool attachMenu(HWND window, HMENU menu);
 // Takes `submenu` out of `menu`'s items without destroying it; false when it
 // is not an item of `menu`.
-bool removeSubMenu(HMENU menu, HMENU submenu);
+PALVEX_EXPORT bool removeSubMenu(HMENU menu, HMENU submenu);
 
 // --- Ending windows and menus ---------------------------------------------------
 //
@@ -97,41 +99,41 @@ bool removeSubMenu(HMENU menu, HMENU submenu);
 
 // Destroys `window`, its child windows (deepest first) and the menu bar it
 // holds. False for a window that is not live.
-bool DestroyWindow(HWND window);
+PALVEX_EXPORT bool DestroyWindow(HWND window);
 // Destroys `menu` and every submenu below it that no other live menu or
 // window still uses, takes it out of the menus and windows that hold it, and
 // deletes the background brushes no live menu paints with any more (menus own
 // the brushes handed to them). False for a menu that is not live.
-bool DestroyMenu(HMENU menu);
-bool IsMenu(HMENU menu);
+PALVEX_EXPORT bool DestroyMenu(HMENU menu);
+PALVEX_EXPORT bool IsMenu(HMENU menu);
 
 // --- Inspection ----------------------------------------------------------------
 
-std::optional<std::string> windowClassName(HWND window);  // as first registered
-std::optional<COLORREF> brushColour(HBRUSH brush);         // nullopt when not live
-HBRUSH classBackground(std::string_view className);        // 0 when unknown or none
-COLORREF statusBarColour(HWND window);                     // CLR_DEFAULT when never set
+PALVEX_EXPORT std::optional<std::string> windowClassName(HWND window);  // as first registered
+PALVEX_EXPORT std::optional<COLORREF> brushColour(HBRUSH brush);         // nullopt when not live
+PALVEX_EXPORT HBRUSH classBackground(std::string_view className);        // 0 when unknown or none
+PALVEX_EXPORT COLORREF statusBarColour(HWND window);                     // CLR_DEFAULT when never set
 // True while a live menu or a window class paints with `brush`.
-bool brushInUse(HBRUSH brush);
+PALVEX_EXPORT bool brushInUse(HBRUSH brush);
 // The live windows of the class named `className` (case-blind), in creation order.
-std::vector<HWND> windowsOfClass(std::string_view className);
+PALVEX_EXPORT std::vector<HWND> windowsOfClass(std::string_view className);
 
 struct HandleCounts {
   std::size_t windows = 0;
   std::size_t menus = 0;
 };
-HandleCounts handleCounts();
+PALVEX_EXPORT HandleCounts handleCounts();
 
 struct BrushCounts {
   std::size_t live = 0;              // brushes created and not yet deleted
   std::size_t classBackgrounds = 0;  // live brushes some window class paints with
   std::size_t menuBackgrounds = 0;   // live brushes some menu paints with
 };
-BrushCounts brushCounts();
+PALVEX_EXPORT BrushCounts brushCounts();
 
 // --- Change notification ---------------------------------------------------------
 
-class Listener {
+class PALVEX_EXPORT Listener {
  public:
   virtual ~Listener() = default;
   // `windows` are the live windows of that class: every one of them paints
@@ -151,10 +153,10 @@ class Listener {
 // Listeners are not owned; remove one before it dies. A listener may add or
 // remove listeners (itself or another) while it is being told: a removed
 // listener is not called again, not even for the notification in progress.
-void addListener(Listener* listener);
-void removeListener(Listener* listener);
+PALVEX_EXPORT void addListener(Listener* listener);
+PALVEX_EXPORT void removeListener(Listener* listener);
 
 // Forgets every window, class, menu, brush and listener (tests, fresh sessions).
-void reset();
+PALVEX_EXPORT void reset();
 
 }  // namespace palvex::win32

@@ -48,11 +48,6 @@ PropertyBag& PropertyBag::setForm(bool isForm) {
   return *this;
 }
 
-PropertyBag& PropertyBag::logWrites(bool on) {
-  logWrites_ = on;
-  return *this;
-}
-
 PropertyBag& PropertyBag::setItems(std::vector<Variant> items) {
   items_ = std::move(items);
   return *this;
@@ -83,7 +78,6 @@ Lookup PropertyBag::trySet(std::string_view name, const Variant& value) {
   if (!m || m->method) return Lookup::NoMember;
   if (m->writeError) throw *m->writeError;
   m->value = value;
-  if (logWrites_) writes_.push_back(Write{std::string(name), value});
   return Lookup::Found;
 }
 

@@ -20,7 +20,7 @@ class FormElementTest : public testing::ElementTest {
   }
 
   // A form whose window has a menu bar with a menu holding a submenu.
-  std::shared_ptr<PropertyBag> makeForm(std::vector<Variant> controls, const char* tag = "") {
+  std::shared_ptr<testing::RecordingBag> makeForm(std::vector<Variant> controls, const char* tag = "") {
     window = createWindow("ThunderRT6FormDC");
     bar = createMenu();
     HMENU file = createMenu();
@@ -28,7 +28,7 @@ class FormElementTest : public testing::ElementTest {
     appendSubMenu(bar, file);
     appendSubMenu(file, nested);
     attachMenu(window, bar);
-    auto collection = PropertyBag::make("Object");
+    auto collection = testing::RecordingBag::make("Object");
     collection->setItems(std::move(controls));
     auto form = makeControl("frmPedidos", {"BackColor"}, tag);
     form->setForm().declare("hWnd", Variant(window)).declare("Controls", Variant(collection));

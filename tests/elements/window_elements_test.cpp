@@ -14,7 +14,7 @@ using namespace win32;
 class WindowElementsTest : public testing::ElementTest {
  protected:
   // A toolbar control over its own window with one "msvb_lib_toolbar" child.
-  static std::shared_ptr<PropertyBag> makeToolbar(std::int32_t style, const char* tag = "") {
+  static std::shared_ptr<testing::RecordingBag> makeToolbar(std::int32_t style, const char* tag = "") {
     const HWND window = createWindow("ToolbarWindow32");
     createWindow("msvb_lib_toolbar", window);
     auto control = makeControl("Toolbar", {}, tag);

@@ -30,7 +30,7 @@ class DispatchTest : public testing::ElementTest {
     }
   }
   // A control with the colour properties most kinds of control share.
-  static std::shared_ptr<PropertyBag> control(const std::string& type, const char* tag = "") {
+  static std::shared_ptr<testing::RecordingBag> control(const std::string& type, const char* tag = "") {
     return makeControl(type, {"foreColor", "foreColorFocused", "foreColorDisabled", "BackColor", "borderColor",
                               "backColorDisabled"},
                        tag);
@@ -114,8 +114,8 @@ TEST_F(DispatchTest, AControlThatThemesItselfIsTouchedByNothingElse) {
   EXPECT_EQ(failing->writes(), (Writes{write("borderColor", stored(Slot::Text, 0))}));
 }
 
-std::shared_ptr<PropertyBag> slideButton(std::vector<ObjectRef> buttons) {
-  auto slide = PropertyBag::make("slideButton");
+std::shared_ptr<testing::RecordingBag> slideButton(std::vector<ObjectRef> buttons) {
+  auto slide = testing::RecordingBag::make("slideButton");
   slide->method("pickButton", [buttons](std::span<Variant> args) {
     auto i = static_cast<std::size_t>(args[0].toInt16());
     if (i == 99) throw invalidCallError("broken");
@@ -129,7 +129,7 @@ TEST_F(DispatchTest, SlideButtonsLoopOverTheirButtonsAndNothingEscapes) {
   tema_->Aplicar(empty);
   EXPECT_EQ(empty->callCount("pickButton"), 1u);
 
-  auto hostile = PropertyBag::make("MSFlexGrid");  // every member throws
+  auto hostile = testing::RecordingBag::make("MSFlexGrid");  // every member throws
   for (const char* m : {"Tag", "ControlClass", "BackColor", "foreColor"}) hostile->declare(m).failOnRead(m).refuseWrites(m);
   hostile->method("aplicarTema", [](std::span<Variant>) -> Variant { throw overflowError(); });
   auto label = makeControl("Label", {"foreColor"});
@@ -150,8 +150,8 @@ TEST_F(DispatchTest, SlideButtonsLoopOverTheirButtonsAndNothingEscapes) {
 }
 
 // A slideButton whose buttons come from `pick`, holding itself only weakly.
-std::shared_ptr<PropertyBag> pickingSlideButton(std::function<Variant(PropertyBag& self, std::int16_t index)> pick) {
-  auto slide = PropertyBag::make("slideButton");
+std::shared_ptr<testing::RecordingBag> pickingSlideButton(std::function<Variant(PropertyBag& self, std::int16_t index)> pick) {
+  auto slide = testing::RecordingBag::make("slideButton");
   std::weak_ptr<PropertyBag> weak = slide;
   slide->method("pickButton", [weak, pick](std::span<Variant> args) { return pick(*weak.lock(), args[0].toInt16()); });
   return slide;
@@ -159,7 +159,7 @@ std::shared_ptr<PropertyBag> pickingSlideButton(std::function<Variant(PropertyBa
 
 TEST_F(DispatchTest, CompositesThatLeadBackToThemselvesOrNestWithoutEndAreLeftAsTheyAre) {
   auto self = pickingSlideButton([](PropertyBag& me, std::int16_t) { return Variant(me.shared_from_this()); });
-  std::shared_ptr<PropertyBag> second;
+  std::shared_ptr<testing::RecordingBag> second;
   auto first = pickingSlideButton([&](PropertyBag&, std::int16_t) { return Variant(second); });
   second = pickingSlideButton([&](PropertyBag&, std::int16_t i) { return i < 3 ? Variant(first) : Variant(Nothing{}); });
   std::size_t created = 0;
@@ -223,7 +223,7 @@ class ThrowsAnInt final : public Object {
 
 TEST_F(DispatchTest, WhateverAHostObjectThrowsEndsOnlyThatControl) {
   auto label = makeControl("Label", {"foreColor"});
-  auto collection = PropertyBag::make("Controls");
+  auto collection = testing::RecordingBag::make("Controls");
   collection->setItems({Variant(std::make_shared<ThrowsAnInt>("Label", "typeName")),
                         Variant(std::make_shared<ThrowsAnInt>("Frame", "Tag")),
                         Variant(std::make_shared<ThrowsAnInt>("Label", "foreColor")),
@@ -245,13 +245,13 @@ TEST_F(DispatchTest, WhateverAHostObjectThrowsEndsOnlyThatControl) {
 
 TEST_F(DispatchTest, ConfiguringAFormThemesItsControlsThroughTheFirstTema) {
   Variant themedWith;
-  auto custom = PropertyBag::make("Custom");
+  auto custom = testing::RecordingBag::make("Custom");
   custom->method("aplicarTema", [&](std::span<Variant> args) { return themedWith = args[0]; });
   auto label = makeControl("Label", {"foreColor", "BackColor"});
   auto frame = makeControl("Frame", {"BackColor"});
   auto grid = makeControl("MSFlexGrid", {"BackColor"}, "ThemeOverride");
   auto check = makeControl("CheckBox", {"foreColor", "BackColor"}, nullptr);  // after the form: its colour
-  auto collection = PropertyBag::make("Controls");
+  auto collection = testing::RecordingBag::make("Controls");
   collection->setItems({Variant(custom), Variant(label), Variant(frame), Variant(grid), Variant(check)});
   auto form = makeControl("Form", {"BackColor"});
   form->setForm().declare("hWnd", std::int32_t{0}).declare("Controls", Variant(collection));

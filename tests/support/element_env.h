@@ -17,6 +17,7 @@
 #include "palvex/settings.h"
 #include "palvex/tema.h"
 #include "palvex/win32.h"
+#include "support/recording_bag.h"
 #include "support/test_env.h"
 
 namespace palvex::testing {
@@ -44,15 +45,15 @@ class ElementTest : public EngineTest {
 
 // A control of `type` declaring `properties` (initially Empty) and, unless
 // `tag` is null, a Tag holding it.
-inline std::shared_ptr<PropertyBag> makeControl(std::string type, std::initializer_list<std::string_view> properties,
-                                                const char* tag = "") {
-  auto control = PropertyBag::make(std::move(type));
+inline std::shared_ptr<RecordingBag> makeControl(std::string type, std::initializer_list<std::string_view> properties,
+                                                 const char* tag = "") {
+  auto control = RecordingBag::make(std::move(type));
   for (std::string_view p : properties) control->declare(p);
   if (tag) control->declare("Tag", Variant(tag));
   return control;
 }
 
-using Writes = std::vector<PropertyBag::Write>;
-inline PropertyBag::Write write(std::string name, std::int32_t value) { return {std::move(name), Variant(value)}; }
+using Writes = std::vector<RecordingBag::Write>;
+inline RecordingBag::Write write(std::string name, std::int32_t value) { return {std::move(name), Variant(value)}; }
 
 }  // namespace palvex::testing

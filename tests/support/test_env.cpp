@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "engine/globales.h"
+#include "palvex/globales.h"
 #include "palvex/shared_utility.h"
 
 namespace palvex::testing {
@@ -46,14 +46,14 @@ EngineTest::EngineTest()
       xdgDirs_("XDG_CONFIG_DIRS", (dir_ / "xdg").c_str()),
       ini_("PALVEX_INI", (dir_ / "Orvane.ini").c_str()),
       storeEnv_("PALVEX_STORE", (dir_ / "settings.sqlite").c_str()) {
-  globales::resetState();
+  globales::resetEngine();
   installSharedUtility(nullptr);
   store_ = makeMemoryStore();
   installSettingsStore(store_);
 }
 
 EngineTest::~EngineTest() {
-  globales::resetState();
+  globales::resetEngine();
   installSettingsStore(nullptr);
 }
 
