@@ -87,7 +87,7 @@ void readTenInOneScope(benchmark::State& state, StoreKind kind, bool withIni) {
     ElementLoadScope scope;
     for (const char* key : kKeys) benchmark::DoNotOptimize(ReadElementSetting("BUTTON", key, 0));
   }
-  state.counters["reads"] = benchmark::Counter(static_cast<double>(state.iterations() * kKeys.size()),
+  state.counters["reads"] = benchmark::Counter(static_cast<double>(state.iterations()) * static_cast<double>(kKeys.size()),
                                                benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 

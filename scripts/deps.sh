@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# Usage: scripts/deps.sh [fuzz]   (fuzz: also clang and its libFuzzer runtime)
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  qt6-base-dev qt6-tools-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev fonts-dejavu-core)
+  qt6-base-dev qt6-tools-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev fonts-dejavu-core
+  dpkg-dev file)  # dpkg-shlibdeps and file: cpack -G DEB
+[ "${1:-}" = "fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,10 +5,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 
 build=build
-flags=()
+flags=(-DPALVEX_WARNINGS_AS_ERRORS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-asan
-  flags=(-DPALVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  flags+=(-DPALVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
 fi
 cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$build"

@@ -17,7 +17,7 @@ struct Parser {
                                "Render every theme of the catalogue to DIR/demo-<theme>.png, plus "
                                "DIR/contact-sheet.png, and exit.",
                                "DIR"};
-  QCommandLineOption size{"size", "Window size for rendering (default 1000x700).", "WxH"};
+  QCommandLineOption size{"size", "Window size for rendering (default 1000x700; the designer keeps its own).", "WxH"};
   QCommandLineOption designer{"designer", "With --render: render the designer window instead."};
 
   Parser() {

@@ -182,6 +182,10 @@ void DemoWindow::buildToolBar() {
   connect(themeCombo_, &QComboBox::textActivated, this, &DemoWindow::themeChosen);
   bar->addWidget(themeCombo_);
   bar->addAction(editThemeAction_);
+  // The buttons the toolbar makes for its actions get names too: "tb" + the action's.
+  for (QAction* action : bar->actions())
+    if (QWidget* button = bar->widgetForAction(action); button && !action->objectName().isEmpty())
+      button->setObjectName("tb" + action->objectName().mid(3));
 }
 
 void DemoWindow::buildStatusBar() {

@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "demo_app.h"
 #include "demo_options.h"
 #include "demo_render.h"
 #include "demo_store.h"
 #include "palvex/qt/designer.h"
+#include "palvex/qt/follow_store.h"
 #include "palvex/qt/palvex_qt.h"
 
 namespace {
@@ -36,6 +38,16 @@ bool isSet(const char* name) {
 void choosePlatform(const Options& options) {
   if (isSet("QT_QPA_PLATFORM")) return;
   if (options.rendering() || (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+// Two things Qt always says when it runs without a display, which only
+// worry a reader of the pictures' log.
+QtMessageHandler standardHandler = nullptr;
+
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && (message.contains("propagateSizeHints") || message.contains("XDG_RUNTIME_DIR")))
+    return;
+  standardHandler(type, context, message);
 }
 
 void save(const QImage& image, const QString& file) {
@@ -64,6 +76,22 @@ void renderAll(DemoApp& demo, const Options& options) {
   save(contactSheet(shots), dir.filePath("contact-sheet.png"));
 }
 
+// Without a display the demo still shows what it would have shown: every
+// theme, a contact sheet and the designer, in a new folder it names.
+void renderInstead(DemoApp& demo, Options options) {
+  QTemporaryDir folder(QDir::tempPath() + "/palvex-demo-pictures-XXXXXX");
+  if (!folder.isValid()) throw std::runtime_error("cannot create a folder for the pictures");
+  folder.setAutoRemove(false);
+  std::cerr << "palvex-demo: no display (DISPLAY and WAYLAND_DISPLAY are unset): rendering every theme and the "
+               "designer instead\n";
+  options.renderAllDir = folder.path();
+  renderAll(demo, options);
+  if (!demo.themes().isEmpty()) demo.chooseTheme(demo.themes().first());
+  options.renderFile = QDir(folder.path()).filePath("designer.png");
+  options.designer = true;
+  renderOne(demo, options);
+}
+
 void tellAboutStore(const DemoStore& store) {
   if (!store.seeded()) return;
   std::cout << "Working in a throw-away store with the sample themes, removed on exit:\n  " << store.path().string()
@@ -85,10 +113,13 @@ int run(const Options& options) {
     renderAll(demo, options);
     return 0;
   }
-  if (QGuiApplication::platformName() == "offscreen")
-    throw std::runtime_error("no display (DISPLAY and WAYLAND_DISPLAY are unset): render PNGs instead, "
-                             "with --render FILE.png or --render-all DIR");
+  if (QGuiApplication::platformName() == "offscreen") {
+    renderInstead(demo, options);
+    return 0;
+  }
   tellAboutStore(store);
+  // What another program saves (palvex set, a designer elsewhere) shows here.
+  palvex::qt::followStore(store.path());
   demo.window().show();
   return QApplication::exec();
 }
@@ -109,6 +140,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   choosePlatform(options);
+  if (qgetenv("QT_QPA_PLATFORM") == "offscreen") standardHandler = qInstallMessageHandler(quietOffscreenNotes);
   QApplication app(argc, argv);
   // A Spanish business application: 5,00 and 15/03/2024.
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

@@ -110,7 +110,7 @@ void defineCommands(CLI::App& app, Parsed& p) {
   p.render->add_option("THEME", p.renderOptions.theme, "Theme name (not with --all)");
   p.render->add_flag("--all", p.renderOptions.all, "Every theme of the catalogue, plus contact-sheet.png");
   p.render->add_option("--out", p.renderOptions.out, "PNG file, or the directory for --all")->required();
-  p.render->add_option("--size", p.renderOptions.size, "Window size WxH (default 1000x700)");
+  p.render->add_option("--size", p.renderOptions.size, "Window size WxH (default 1000x700; the designer keeps its own)");
   p.render->add_flag("--designer", p.renderOptions.designer, "Render the designer window instead of the demo");
 }
 

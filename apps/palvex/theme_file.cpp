@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "palvex/settings.h"
+#include "automation/utf8.h"
 #include "palvex/text.h"
 #include "profile/ini_file.h"
 #include "user_error.h"
@@ -18,7 +19,16 @@ namespace {
 constexpr std::string_view kHeaderComment =
     "; Written by palvex export. Install it as Orvane.ini, or load it with palvex import.\n";
 
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+// Appended piece by piece: GCC 12 at -O2 and above warns (falsely, -Wrestrict)
+// on the inlined copy of `"\"" + std::string(s)`.
+std::string inQuotes(std::string_view s) {
+  std::string quoted;
+  quoted.reserve(s.size() + 2);
+  quoted += '"';
+  quoted += s;
+  quoted += '"';
+  return quoted;
+}
 
 std::string joined(const std::vector<std::string_view>& names) {
   std::string out;
@@ -190,7 +200,18 @@ ThemeFile parseThemeFile(std::string_view text, std::span<const ElementTable* co
   return validator.finish();
 }
 
+void checkThemeNameFitsFile(std::string_view theme) {
+  const auto refuse = [&](std::string_view why) {
+    throw UserError("theme name " + inQuotes(theme) + " cannot be written in a theme file: " + std::string(why));
+  };
+  if (theme.empty()) refuse("it is empty");
+  if (!utf8::isValid(theme)) refuse("it is not valid UTF-8");
+  if (theme.find(']') != std::string_view::npos) refuse("it holds ']', which ends a section header");
+  if (theme.find_first_of("\r\n") != std::string_view::npos) refuse("it holds a line break");
+}
+
 std::string renderThemeFile(std::string_view theme, std::span<const ElementValues> elements) {
+  checkThemeNameFitsFile(theme);
   std::vector<std::string_view> words;
   for (const auto& element : elements)
     if (std::find(words.begin(), words.end(), element.table->sectionWord) == words.end())

@@ -40,7 +40,13 @@ struct ElementValues {
   std::vector<std::int32_t> values;
 };
 
-// The theme file for `theme`: one section per section word, in the order the
+// Refuses (UserError) a theme name that a theme file cannot carry in its
+// section headers: an empty one, one holding ']' (a header ends at its first ']'), a line
+// break, or bytes that are not UTF-8 (the file would be read back as
+// Windows-1252 and name another theme).
+void checkThemeNameFitsFile(std::string_view theme);
+
+// The theme file for `theme` (checked by checkThemeNameFitsFile): one section per section word, in the order the
 // elements come (elements sharing a word share its section), each key in its
 // written spelling. Deterministic: the same values give the same bytes.
 std::string renderThemeFile(std::string_view theme, std::span<const ElementValues> elements);

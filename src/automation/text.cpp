@@ -11,8 +11,8 @@ namespace palvex::text {
 namespace {
 
 bool isAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
   return true;
 }
 

@@ -2,6 +2,7 @@
 // colours painted into their value cells, and the click that edits a colour.
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -32,6 +33,20 @@ QColor readableOn(const QColor& background) {
 class ColourCellDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
+
+  // The current cell is outlined in the colour of its text, not tinted: a
+  // tint would change the very colour the cell is there to show.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem plain(option);
+    plain.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, plain, index);
+    if (!(option.state & QStyle::State_HasFocus)) return;
+    initStyleOption(&plain, index);
+    painter->save();
+    painter->setPen(plain.palette.color(QPalette::Text));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {

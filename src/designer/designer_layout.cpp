@@ -1,5 +1,6 @@
 #include "designer/designer_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -61,12 +62,17 @@ constexpr Placement kPreview[] = {
 constexpr int kFrameLeft = 5, kFrameTop = 42, kFrameWidth = 556, kFrameHeight = 422;
 constexpr int kGridLeft = 564, kGridTop = 43, kGridWidth = 184, kGridHeight = 298;
 
-// The layout's label font: a line of the 13-pixel labels holds its text.
-constexpr int kFontPixels = 11;
+// The layout was drawn for a small narrow font: at this size a narrow sans
+// fits every caption in its place and a line in the 13-pixel labels.
+constexpr int kFontPixels = 10;
 
 // The property grid's second header as the grid control took it: right-aligned,
-// sized by the word followed by twelve blanks.
+// sized by the word followed by twelve blanks, and never narrower than the
+// widest value it shows.
 constexpr std::string_view kValueHeaderSizing = "Valor            ";
+constexpr std::string_view kWidestValue = "-2147483648";
+// A grid control's row height at 96 dpi.
+constexpr int kGridRowHeight = 19;
 
 class Scaler {
  public:
@@ -104,9 +110,12 @@ QWidget* createPlaced(const Placement& p, QWidget& parent, const Scaler& px) {
   if (p.width == 0) {
     widget->adjustSize();
     widget->move(px(p.x), px(p.y));
-  } else {
-    widget->setGeometry(px.rect(p.x, p.y, p.width, p.height));
+    return widget;
   }
+  QRect place = px.rect(p.x, p.y, p.width, p.height);
+  // A label never cuts its text: it grows to the right where a font runs wider.
+  if (p.kind == SampleKind::Label) place.setWidth(std::max(place.width(), widget->sizeHint().width()));
+  widget->setGeometry(place);
   return widget;
 }
 
@@ -139,12 +148,16 @@ void buildPropertyGrid(QWidget& client, const Scaler& px) {
   grid->setHorizontalHeaderItem(0, name);
   grid->setHorizontalHeaderItem(1, value);
 
+  // The value column as wide as its header with the blanks; the names take the rest.
   const QFontMetrics metrics(grid->horizontalHeader()->font());
-  const int padding = px(10);
-  grid->setColumnWidth(0, metrics.horizontalAdvance(name->text()) + padding);
-  grid->setColumnWidth(
-      1, metrics.horizontalAdvance(QString::fromLatin1(kValueHeaderSizing.data(), kValueHeaderSizing.size())) +
-             padding);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+  const int valueWidth = std::max(metrics.horizontalAdvance(QString::fromLatin1(kValueHeaderSizing.data())),
+                                  metrics.horizontalAdvance(QString::fromLatin1(kWidestValue.data())));
+  grid->setColumnWidth(1, valueWidth + px(10));
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(px(kGridRowHeight));
 }
 
 }  // namespace
@@ -154,6 +167,8 @@ double layoutScale(const QWidget& widget) { return widget.logicalDpiX() / 96.0; 
 void buildLayout(QMainWindow& window) {
   const Scaler px(layoutScale(window));
   QFont font = window.font();
+  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
+                    QStringLiteral("Arial Narrow"), font.family()});
   font.setPixelSize(px(kFontPixels));
   window.setFont(font);
   window.setContextMenuPolicy(Qt::PreventContextMenu);

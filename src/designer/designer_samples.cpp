@@ -27,9 +27,19 @@ QWidget* createGroup(const QString& caption, QWidget* parent) {
   return group;
 }
 
+// A grid control's own cell size at 96 dpi: all nine rows and eight columns
+// show in the sample's place without scrolling.
+constexpr int kGridCellWidth = 64;
+constexpr int kGridCellHeight = 19;
+
 QWidget* createGrid(QWidget* parent) {
   // The header is the grid's fixed row; the body holds the other eight.
   auto* grid = new QTableWidget(kSampleGridRows - 1, kSampleGridColumns, parent);
+  const double scale = layoutScale(*grid);
+  grid->horizontalHeader()->setDefaultSectionSize(static_cast<int>(kGridCellWidth * scale));
+  grid->horizontalHeader()->setFixedHeight(static_cast<int>(kGridCellHeight * scale));
+  grid->verticalHeader()->setDefaultSectionSize(static_cast<int>(kGridCellHeight * scale));
+  grid->verticalHeader()->setMinimumSectionSize(1);
   grid->setHorizontalHeaderLabels(QStringList(kSampleGridColumns, QString()));
   grid->verticalHeader()->hide();
   grid->horizontalHeader()->setSectionsClickable(false);

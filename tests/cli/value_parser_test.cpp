@@ -28,7 +28,7 @@ TEST(ValueParser, AcceptsDecimalHexPatternsAndWebColoursAndNothingElse) {
       {"#1234567", "six hex digits"},
   };
   for (const auto& [text, fragment] : refused)
-    EXPECT_THAT([&] { parseValue(text); }, ThrowsMessage<UserError>(HasSubstr(fragment))) << text;
+    EXPECT_THAT([t = text] { parseValue(t); }, ThrowsMessage<UserError>(HasSubstr(fragment))) << text;
 }
 
 }  // namespace

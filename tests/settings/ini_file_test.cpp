@@ -117,9 +117,11 @@ TEST_F(DefaultIniPath, ExplicitThenUserThenFirstExistingSystemFileThenTheUserPat
   ScopedEnv dirsEnv("XDG_CONFIG_DIRS", dirs.c_str());
   const std::string user = (dir_ / "home/orvane/Orvane.ini").string();
   EXPECT_EQ(iniPath(), user) << "none exists yet";
-  EXPECT_EQ(iniPath(), touch("etc2/orvane/Orvane.ini"));
-  EXPECT_EQ(iniPath(), touch("etc1/orvane/Orvane.ini"));
-  EXPECT_EQ(iniPath(), touch("home/orvane/Orvane.ini"));
+  // Each file is created before the lookup (argument order is unspecified).
+  for (const char* file : {"etc2/orvane/Orvane.ini", "etc1/orvane/Orvane.ini", "home/orvane/Orvane.ini"}) {
+    const auto created = touch(file);
+    EXPECT_EQ(iniPath(), created);
+  }
   {
     ScopedEnv explicitIni("PALVEX_INI", "/nowhere/custom.ini");
     EXPECT_EQ(iniPath(), "/nowhere/custom.ini") << "even when missing";

@@ -2,6 +2,7 @@ target_sources(palvex-qt-binding PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/binding_install.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controls_collection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/flat_style.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/follow_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/meta_access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paint_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/palette_flush.cpp

@@ -1,0 +1,56 @@
+# cmake -DBUILD_DIR= -DWORK= -DCONSUMER_SOURCE= -DCPACK= -DGENERATOR= -DCXX= -P deb_test.cmake
+# Makes the Debian packages with cpack, unpacks them into a temporary root
+# (no installation on this machine), builds the consumer against that root
+# and runs the packaged tool from it.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/root")
+
+execute_process(COMMAND "${CPACK}" -G DEB -B "${WORK}/debs" WORKING_DIRECTORY "${BUILD_DIR}"
+  OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+
+# package name => a file it must carry and a package it must depend on ("" for none of ours)
+set(expected "libpalvex0|usr/lib/libpalvex.so.0|" "libpalvex-dev|usr/include/palvex/tema.h|libpalvex0"
+             "palvex|usr/bin/palvex|libpalvex0")
+foreach(entry IN LISTS expected)
+  string(REPLACE "|" ";" entry "${entry}")
+  list(GET entry 0 package)
+  list(GET entry 1 file)
+  list(GET entry 2 dependency)
+  file(GLOB deb "${WORK}/debs/${package}_*.deb")
+  if(NOT deb)
+    message(FATAL_ERROR "cpack made no ${package} package")
+  endif()
+  execute_process(COMMAND dpkg-deb -f "${deb}" Depends OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
+  if(dependency AND NOT depends MATCHES "(^|, )${dependency} \\(= ")
+    message(FATAL_ERROR "${package} depends on \"${depends}\", not on its exact ${dependency}")
+  endif()
+  execute_process(COMMAND dpkg-deb -c "${deb}" OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT contents MATCHES " \\./${file}( |\n)")
+    message(FATAL_ERROR "${package} does not carry ${file}:\n${contents}")
+  endif()
+endforeach()
+
+# Every package made (the Qt binding's too, when built) goes into the root.
+file(GLOB debs "${WORK}/debs/*.deb")
+foreach(deb IN LISTS debs)
+  execute_process(COMMAND dpkg-deb -x "${deb}" "${WORK}/root" COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+execute_process(
+  COMMAND "${CMAKE_CTEST_COMMAND}" --build-and-test "${CONSUMER_SOURCE}" "${WORK}/consumer"
+    --build-generator "${GENERATOR}"
+    --build-options "-DCMAKE_CXX_COMPILER=${CXX}" "-DCMAKE_PREFIX_PATH=${WORK}/root/usr" -DPALVEX_CONSUME=package
+    --test-command consumer
+  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0 OR NOT output MATCHES "consumer: a theme applied")
+  message(FATAL_ERROR "consumer against the unpacked packages failed:\n${output}")
+endif()
+
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=LD_LIBRARY_PATH
+    "${WORK}/root/usr/bin/palvex" list --store "${WORK}/store.sqlite"
+  RESULT_VARIABLE status ERROR_VARIABLE error)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the packaged tool did not run from the unpacked root: ${error}")
+endif()
+message(STATUS "packages unpacked, consumer built and run, tool run")

@@ -1,0 +1,54 @@
+# Hosts outside this build: the installed tree found with find_package and
+# with pkg-config, the source tree added with add_subdirectory, and the
+# installed tool run from its prefix. Each consumer is configured, built and
+# run by `ctest --build-and-test` with our compiler. Skipped under the
+# sanitizers, whose runtime an outside program would not link.
+if(PALVEX_SANITIZE)
+  return()
+endif()
+
+set(consumer_source ${CMAKE_CURRENT_LIST_DIR})
+set(consumer_work ${CMAKE_CURRENT_BINARY_DIR}/consumer)
+set(consumer_prefix ${consumer_work}/prefix)
+
+add_test(NAME consumer_install
+  COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${consumer_prefix}
+          -P ${consumer_source}/install.cmake)
+set_tests_properties(consumer_install PROPERTIES FIXTURES_SETUP palvex_installed)
+
+# palvex_consumer_test(<mode> [cache settings...])
+function(palvex_consumer_test mode)
+  add_test(NAME consumer_${mode}
+    COMMAND ${CMAKE_CTEST_COMMAND}
+      --build-and-test ${consumer_source} ${consumer_work}/${mode}
+      --build-generator ${CMAKE_GENERATOR}
+      --build-options -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release
+                      -DPALVEX_CONSUME=${mode} ${ARGN}
+      --test-command consumer)
+  set_tests_properties(consumer_${mode} PROPERTIES TIMEOUT 900 PASS_REGULAR_EXPRESSION "consumer: a theme applied")
+endfunction()
+
+palvex_consumer_test(package -DCMAKE_PREFIX_PATH=${consumer_prefix})
+palvex_consumer_test(pkg-config -DCMAKE_PREFIX_PATH=${consumer_prefix})
+set_tests_properties(consumer_package consumer_pkg-config PROPERTIES FIXTURES_REQUIRED palvex_installed)
+# The core alone: a host without Qt turns the binding off.
+palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DPALVEX_BUILD_QT=OFF)
+
+# The installed program finds the installed library through its RUNPATH.
+if(TARGET palvex_cli)
+  add_test(NAME consumer_installed_tool COMMAND ${consumer_prefix}/${CMAKE_INSTALL_BINDIR}/palvex list --json
+    --store ${consumer_work}/tool-store.sqlite)
+  set_tests_properties(consumer_installed_tool PROPERTIES
+    FIXTURES_REQUIRED palvex_installed ENVIRONMENT_MODIFICATION "LD_LIBRARY_PATH=unset:")
+endif()
+
+# The Debian packages, unpacked into a temporary root, serve a consumer.
+find_program(DPKG_DEB dpkg-deb)
+if(DPKG_DEB AND PROJECT_IS_TOP_LEVEL)
+  add_test(NAME consumer_deb_packages
+    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${consumer_work}/deb
+            -DCONSUMER_SOURCE=${consumer_source} -DCPACK=${CMAKE_CPACK_COMMAND}
+            -DGENERATOR=${CMAKE_GENERATOR} -DCXX=${CMAKE_CXX_COMPILER}
+            -P ${consumer_source}/deb_test.cmake)
+  set_tests_properties(consumer_deb_packages PROPERTIES TIMEOUT 900)
+endif()

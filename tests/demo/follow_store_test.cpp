@@ -1,0 +1,116 @@
+// Following the store: this process is the host, palvex is the other process
+// that saves the theme the host shows.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include "palvex/elements.h"
+#include "palvex/globales.h"
+#include "palvex/qt/follow_store.h"
+#include "palvex/qt/palvex_qt.h"
+#include "palvex/settings_store.h"
+#include "palvex/tema.h"
+#include "support/test_env.h"
+
+namespace palvex::testing {
+namespace {
+
+class FollowStore : public ::testing::Test {
+ protected:
+  FollowStore() {
+    palvex("import", {QString(PALVEX_THEMES_DIR) + "/Claro.ini"});
+    globales::resetEngine();
+    installSettingsStore(openSqliteStore(store));
+    tema = Tema::create();
+    tema->setTema("Claro");
+    window.setObjectName("frmHost");
+    window.setCentralWidget(new QWidget);
+    window.centralWidget()->setObjectName("pnlCentral");
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.resize(200, 120);
+    window.show();
+    tema->configurarFormulario(qt::object(&window));
+  }
+  ~FollowStore() override {
+    qt::stopFollowingStore();
+    installSettingsStore(makeMemoryStore());
+    globales::resetEngine();
+  }
+
+  // palvex <command> <args> --store <store>, as another process.
+  void palvex(const QString& command, QStringList args) {
+    QProcess process;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("PALVEX_INI", QString::fromStdString((dir / "Orvane.ini").string()));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir / "config").string()));
+    process.setProcessEnvironment(env);
+    args.prepend(command);
+    args << "--store" << QString::fromStdString(store.string());
+    process.start(PALVEX_CLI_PATH, args);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  }
+
+  QColor formPixel() { return window.grab().toImage().pixelColor(100, 60); }
+
+  // Runs the event loop until the form shows `colour`, for at most `ms`.
+  bool showsWithin(const QColor& colour, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+      if (formPixel() == colour) return true;
+    }
+    return false;
+  }
+
+  TempDir dir;
+  std::filesystem::path store = dir / "store.sqlite";
+  ScopedEnv ini{"PALVEX_INI", (dir / "Orvane.ini").c_str()};
+  std::shared_ptr<Tema> tema;
+  QMainWindow window;
+};
+
+TEST_F(FollowStore, AnotherProcessSavingTheCurrentThemeRethemesTheOpenWindowWithinASecond) {
+  ASSERT_EQ(formPixel(), QColor("#f2f4f7"));
+  ASSERT_TRUE(qt::followStore());  // the engine's store file
+
+  palvex("set", {"Claro", "CForm", "BackColor", "#A01020"});
+  EXPECT_TRUE(showsWithin(QColor("#a01020"), 1000)) << formPixel().name().toStdString();
+
+  palvex("set", {"Claro", "CForm", "BackColor", "#103050"});
+  EXPECT_TRUE(showsWithin(QColor("#103050"), 1000)) << "still following after the first change";
+}
+
+TEST_F(FollowStore, ChangesElsewhereInTheStoreLeaveTheElementsAlone) {
+  ASSERT_TRUE(qt::followStore(store));
+  globales::setReloadElements(false);  // stable instances, as under an open designer
+  const auto form = globales::sharedForm();
+
+  palvex("import", {QString(PALVEX_THEMES_DIR) + "/Oscuro.ini"});  // another theme, and the catalogue
+  palvex("set", {"Oscuro", "CForm", "BackColor", "#A01020"});
+  EXPECT_FALSE(showsWithin(QColor("#a01020"), 600));
+  EXPECT_EQ(globales::sharedForm(), form) << "nothing was reloaded";
+
+  palvex("set", {"Claro", "CLabel", "foreColor", "#123456"});
+  QElapsedTimer clock;
+  clock.start();
+  while (globales::sharedForm() == form && clock.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_NE(globales::sharedForm(), form) << "the current theme's change reloads the elements";
+  EXPECT_EQ(globales::sharedLabel()->foreColor(), 0x563412);
+  EXPECT_FALSE(globales::reloadElements()) << "the reload flag is as it was";
+}
+
+TEST_F(FollowStore, NothingToFollowWithoutAStoreFile) {
+  installSettingsStore(makeMemoryStore());
+  EXPECT_FALSE(qt::followStore());
+  EXPECT_FALSE(qt::followStore(dir / "missing.sqlite"));
+}
+
+}  // namespace
+}  // namespace palvex::testing

@@ -1,0 +1,141 @@
+#include "designer/designer_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "palvex/globales.h"
+
+namespace palvex::testing {
+
+std::string ScriptedUtility::iniPath(std::string& fileName, std::string& appName) {
+  return makeDefaultSharedUtility()->iniPath(fileName, appName);
+}
+
+bool ScriptedUtility::askConfirmation(const std::string& question, int buttons, const std::string& title) {
+  questions.push_back(question);
+  if (buttons != 0 || !title.empty()) ++oddArguments;
+  if (answers.empty()) {
+    ADD_FAILURE() << "unexpected question: " << question;
+    return false;
+  }
+  const bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::int32_t> ScriptedDialogs::pickColor(QWidget*, std::int32_t initial) {
+  colourInitials.push_back(initial);
+  if (colours.empty()) {
+    ADD_FAILURE() << "unexpected colour dialog";
+    return std::nullopt;
+  }
+  auto answer = colours.front();
+  colours.pop_front();
+  return answer;
+}
+
+std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title,
+                                                 const QString& defaultText) {
+  inputCalls.push_back({prompt, title, defaultText});
+  if (inputs.empty()) {
+    ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+    return std::nullopt;
+  }
+  const bool cancel = !inputs.front().has_value();
+  const QString text = inputs.front().value_or(QString());
+  inputs.pop_front();
+  if (cancel) return std::nullopt;
+  return text == kTypeDefault ? defaultText : text;
+}
+
+DesignerTest::DesignerTest() {
+  installSharedUtility(utility_);
+  designer::installDesignerDialogs(dialogs_);
+}
+
+DesignerTest::~DesignerTest() {
+  closeAllDesigners();
+  designer::installDesignerDialogs(nullptr);
+  installSharedUtility(nullptr);
+}
+
+QWidget* DesignerTest::open() {
+  QWidget* w = designer::openDesigner();
+  if (!window_) window_ = w;
+  activate(w);
+  return w;
+}
+
+void DesignerTest::activate(QWidget* w) const {
+  w->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+}
+
+void DesignerTest::trigger(const char* name, QWidget* in) const {
+  QAction* a = action(name, in);
+  ASSERT_NE(a, nullptr) << name;
+  a->trigger();
+}
+
+std::vector<std::pair<std::string, std::string>> DesignerTest::rows(QWidget* in) const {
+  std::vector<std::pair<std::string, std::string>> out;
+  QTableWidget* g = grid(in);
+  for (int r = 0; r < g->rowCount(); ++r) {
+    auto text = [&](int c) { return g->item(r, c) ? g->item(r, c)->text().toStdString() : std::string(); };
+    out.emplace_back(text(0), text(1));
+  }
+  return out;
+}
+
+int DesignerTest::rowOf(const std::string& propName, QWidget* in) const {
+  const auto all = rows(in);
+  for (std::size_t r = 0; r < all.size(); ++r)
+    if (QString::fromStdString(all[r].first).compare(QString::fromStdString(propName), Qt::CaseInsensitive) == 0)
+      return static_cast<int>(r);
+  ADD_FAILURE() << "no row " << propName;
+  return -1;
+}
+
+void DesignerTest::clickCell(int row, int column, QWidget* in) const {
+  QTableWidget* g = grid(in);
+  g->scrollToItem(g->item(row, column));
+  const QRect cell = g->visualItemRect(g->item(row, column));
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void DesignerTest::clickWidget(QWidget* widget, QPoint at) const {
+  QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+}
+
+QColor DesignerTest::pixel(QWidget* widget, QPoint at) const {
+  QWidget* top = widget->window();
+  const QImage image = top->grab().toImage();
+  return image.pixelColor(widget->mapTo(top, at));
+}
+
+QColor DesignerTest::cellPixel(int row, int column, QWidget* in) const {
+  QTableWidget* g = grid(in);
+  g->scrollToItem(g->item(row, column));
+  const QRect cell = g->visualItemRect(g->item(row, column));
+  // Clear of the text (names are left-aligned, values right-aligned) and of the lines.
+  const int x = column == 0 ? cell.right() - 3 : cell.left() + 3;
+  const QPoint inside(x, cell.top() + cell.height() / 2);
+  return pixel(g->viewport(), inside);
+}
+
+bool DesignerTest::unsaved(QWidget* in) const { return (in ? in : window_.data())->property("unsavedChanges").toBool(); }
+
+QString DesignerTest::currentElement(QWidget* in) const {
+  return (in ? in : window_.data())->property("currentElement").toString();
+}
+
+void DesignerTest::closeAllDesigners() {
+  QList<QPointer<QWidget>> designers;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String("frmDesigner")) designers << w;
+  for (const QPointer<QWidget>& w : designers) delete w.data();
+}
+
+QColor paintColour(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+}  // namespace palvex::testing

@@ -1,0 +1,106 @@
+#pragma once
+// Designer tests: a fresh engine and store per test, the designer's dialogs
+// and the suite's utility answered by script, and helpers that act on the
+// window as a user would (menu entries, clicks on grid cells, keys) and look
+// at it as a user would (grabbed pixels).
+
+#include <cstdint>
+#include <deque>
+#include <ostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QImage>
+#include <QPointer>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "palvex/qt/designer.h"
+#include "palvex/shared_utility.h"
+#include "support/test_env.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace palvex::testing {
+
+// Answers the questions in order and records every message and question.
+class ScriptedUtility final : public SharedUtility {
+ public:
+  std::string iniPath(std::string& fileName, std::string& appName) override;
+  void showMessage(const std::string& message) override { messages.push_back(message); }
+  bool askConfirmation(const std::string& question, int buttons, const std::string& title) override;
+
+  std::deque<bool> answers;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  // Anything but (0, "") as the last two arguments of a question.
+  int oddArguments = 0;
+};
+
+// The colour dialog and the input box, answered in order. An input answer of
+// kTypeDefault gives back the box's default text unchanged.
+class ScriptedDialogs final : public designer::DesignerDialogs {
+ public:
+  static inline const QString kTypeDefault = QStringLiteral("<the default text>");
+
+  std::optional<std::int32_t> pickColor(QWidget* parent, std::int32_t initial) override;
+  std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
+                                  const QString& defaultText) override;
+
+  std::deque<std::optional<std::int32_t>> colours;
+  std::deque<std::optional<QString>> inputs;
+  std::vector<std::int32_t> colourInitials;
+  struct Input {
+    QString prompt, title, defaultText;
+  };
+  std::vector<Input> inputCalls;
+};
+
+class DesignerTest : public EngineTest {
+ public:
+  DesignerTest();
+  ~DesignerTest() override;
+
+  // Opens a window through the designer's own entry point.
+  QWidget* open();
+  QWidget* window() const { return window_; }
+  // Makes `w` the active window, so that focus moves inside it.
+  void activate(QWidget* w) const;
+
+  template <class T = QWidget>
+  T* find(const char* name, QWidget* in = nullptr) const {
+    return (in ? in : window_.data())->findChild<T*>(QString::fromLatin1(name));
+  }
+  QAction* action(const char* name, QWidget* in = nullptr) const { return find<QAction>(name, in); }
+  void trigger(const char* name, QWidget* in = nullptr) const;
+
+  QTableWidget* grid(QWidget* in = nullptr) const { return find<QTableWidget>("grdProperties", in); }
+  // The grid's body rows as (name, value text).
+  std::vector<std::pair<std::string, std::string>> rows(QWidget* in = nullptr) const;
+  // The row of the property named `propName`, without regard to case.
+  int rowOf(const std::string& propName, QWidget* in = nullptr) const;
+  // A real mouse click on the centre of body cell (row, column).
+  void clickCell(int row, int column, QWidget* in = nullptr) const;
+  void clickWidget(QWidget* widget, QPoint at = {}) const;
+
+  // The window as painted, and the colour at `at` in `widget`'s coordinates.
+  QColor pixel(QWidget* widget, QPoint at) const;
+  // The colour inside body cell (row, column), away from its text and lines.
+  QColor cellPixel(int row, int column, QWidget* in = nullptr) const;
+
+  bool unsaved(QWidget* in = nullptr) const;
+  QString currentElement(QWidget* in = nullptr) const;
+  void closeAllDesigners();
+
+  std::shared_ptr<ScriptedUtility> utility_ = std::make_shared<ScriptedUtility>();
+  std::shared_ptr<ScriptedDialogs> dialogs_ = std::make_shared<ScriptedDialogs>();
+  QPointer<QWidget> window_;
+};
+
+// 0x00BBGGRR as Qt paints it.
+QColor paintColour(std::int32_t bgr);
+
+}  // namespace palvex::testing

@@ -1,0 +1,256 @@
+// The property grid: what it shows and paints, and the click that edits a colour.
+
+#include <climits>
+
+#include <QApplication>
+#include <QTest>
+
+#include "designer/designer_fixture.h"
+#include "palvex/elements.h"
+#include "palvex/globales.h"
+#include "palvex/system_colours.h"
+#include "palvex/tema.h"
+
+namespace palvex::testing {
+namespace {
+
+constexpr const char* kInvalid = "Numero inválido o fuera de rango";
+
+class GridTest : public DesignerTest {
+ protected:
+  GridTest() : tema_(Tema::create()) {}
+
+  // Opens the window with the text element chosen; its BackColor row is the one edited.
+  void openOnText() {
+    open();
+    trigger("MC_TEXT");
+    row_ = rowOf("BackColor");
+  }
+  QString valueText() const { return grid()->item(row_, 1)->text(); }
+
+  std::shared_ptr<Tema> tema_;
+  int row_ = -1;
+};
+
+TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
+  store().write("Orvane", "Palvex\\Default\\TEXT", "BackColor", "16777215");
+  store().write("Orvane", "Palvex\\Default\\TEXT", "foreColor", "-2147483633");
+  store().write("Orvane", "Palvex\\Default\\TEXT", "borderColor", "255");
+  openOnText();
+  EXPECT_EQ(valueText(), QStringLiteral("16777215"));
+  const int fore = rowOf("foreColor"), border = rowOf("borderColor");
+  EXPECT_EQ(grid()->item(fore, 1)->text(), QStringLiteral("-2147483633"));
+  EXPECT_EQ(cellPixel(row_, 1), QColor(255, 255, 255));
+  EXPECT_EQ(cellPixel(border, 1), QColor(255, 0, 0));
+  EXPECT_EQ(cellPixel(fore, 1), paintColour(*resolveColour(systemColour(15))));
+  // The name cells keep the grid's own look.
+  EXPECT_EQ(cellPixel(border, 0), grid()->palette().color(QPalette::Base));
+  EXPECT_EQ(grid()->item(row_, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST_F(GridTest, FewerRowsForTheNextElementDropTheRest) {
+  open();
+  trigger("MC_GRID");
+  EXPECT_EQ(grid()->rowCount(), 10);
+  trigger("MC_LABEL");
+  EXPECT_EQ(grid()->rowCount(), 1);
+  EXPECT_EQ(grid()->currentRow(), 0);
+  EXPECT_EQ(grid()->currentColumn(), 1);
+}
+
+TEST_F(GridTest, WholeNumberRowShowsZeroOnTheGridsBackgroundAndIgnoresClicks) {
+  globales::sharedGrid()->setBorderStyle(1);
+  open();
+  trigger("MC_GRID");
+  const int row = rowOf("borderStyle");
+  EXPECT_EQ(grid()->item(row, 1)->text(), QStringLiteral("0"));
+  EXPECT_EQ(cellPixel(row, 1), grid()->palette().color(QPalette::Base));
+  clickCell(row, 0);
+  clickCell(row, 1);
+  EXPECT_TRUE(dialogs_->colourInitials.empty());
+  EXPECT_TRUE(dialogs_->inputCalls.empty());
+  EXPECT_TRUE(utility_->messages.empty());
+  EXPECT_FALSE(unsaved());
+  EXPECT_EQ(globales::sharedGrid()->borderStyle(), 1);
+}
+
+TEST_F(GridTest, NameCellPicksAColourThatReachesCellElementAndUnsavedFlag) {
+  openOnText();
+  const std::int32_t initial = globales::sharedText()->BackColor();
+  dialogs_->colours.push_back(0x00FF00);
+  clickCell(row_, 0);
+  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{initial});
+  EXPECT_EQ(globales::sharedText()->BackColor(), 0x00FF00);
+  EXPECT_EQ(valueText(), QStringLiteral("65280"));
+  EXPECT_EQ(cellPixel(row_, 1), QColor(0, 255, 0));
+  EXPECT_TRUE(unsaved());
+  EXPECT_EQ(grid()->currentRow(), row_);
+  EXPECT_EQ(grid()->currentColumn(), 1);
+}
+
+TEST_F(GridTest, CancelledColourDialogChangesNothing) {
+  openOnText();
+  const QString before = valueText();
+  const QColor painted = cellPixel(row_, 1);
+  const std::int32_t value = globales::sharedText()->BackColor();
+  dialogs_->colours.push_back(std::nullopt);
+  clickCell(row_, 0);
+  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{value});
+  EXPECT_EQ(valueText(), before);
+  EXPECT_EQ(cellPixel(row_, 1), painted);
+  EXPECT_EQ(globales::sharedText()->BackColor(), value);
+  EXPECT_FALSE(unsaved());
+  EXPECT_TRUE(utility_->messages.empty());
+}
+
+TEST_F(GridTest, ValueCellAsksWithThePromptTitleAndShownNumber) {
+  openOnText();
+  dialogs_->inputs.push_back(ScriptedDialogs::kTypeDefault);
+  clickCell(row_, 1);
+  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
+  EXPECT_EQ(dialogs_->inputCalls[0].prompt, QStringLiteral("Introduzca el numero correspondiente al color deseado"));
+  EXPECT_EQ(dialogs_->inputCalls[0].title, QStringLiteral("Color"));
+  EXPECT_EQ(dialogs_->inputCalls[0].defaultText, valueText());
+  // The same number again: no change, no unsaved edit.
+  EXPECT_FALSE(unsaved());
+  EXPECT_TRUE(utility_->messages.empty());
+}
+
+// What the input box may answer, and what the element then holds.
+struct Typed {
+  std::optional<QString> answer;  // nullopt: Cancel
+  std::optional<std::int32_t> value;  // nullopt: refused with the message
+};
+const Typed kTyped[] = {
+    {QStringLiteral("255"), 255},
+    {QStringLiteral("  4210752  "), 4210752},
+    {QStringLiteral("-2147483633"), static_cast<std::int32_t>(0x8000000F)},
+    {QStringLiteral("-2147483648"), INT_MIN},
+    {QStringLiteral("2147483647"), INT_MAX},
+    {QStringLiteral("12.5"), 12},
+    {QStringLiteral("13.5"), 14},
+    {QStringLiteral("&HFF"), 0xFF},
+    {QStringLiteral("&H10000"), 0x10000},
+    {QStringLiteral("2147483648"), std::nullopt},
+    {QStringLiteral("-2147483649"), std::nullopt},
+    {QStringLiteral("rojo"), std::nullopt},
+    {QStringLiteral("12abc"), std::nullopt},
+    {QStringLiteral(""), std::nullopt},
+    {QStringLiteral("   "), std::nullopt},
+    {std::nullopt, std::nullopt},
+};
+
+TEST_F(GridTest, TypedNumbersAreTakenOrRefusedWithTheMessage) {
+  openOnText();
+  for (const Typed& t : kTyped) {
+    SCOPED_TRACE(t.answer.value_or(QStringLiteral("<Cancel>")).toStdString());
+    globales::sharedText()->setBackColor(7);
+    trigger("MC_TEXT");
+    utility_->messages.clear();
+    dialogs_->inputs.push_back(t.answer);
+    clickCell(row_, 1);
+    if (t.value) {
+      EXPECT_TRUE(utility_->messages.empty());
+      EXPECT_EQ(globales::sharedText()->BackColor(), *t.value);
+      EXPECT_EQ(valueText(), QString::number(*t.value));
+    } else {
+      EXPECT_EQ(utility_->messages, std::vector<std::string>{kInvalid});
+      EXPECT_EQ(globales::sharedText()->BackColor(), 7);
+      EXPECT_EQ(valueText(), QStringLiteral("7"));
+    }
+  }
+}
+
+TEST_F(GridTest, RefusedNumberLeavesTheUnsavedFlagAlone) {
+  openOnText();
+  dialogs_->inputs.push_back(std::nullopt);
+  clickCell(row_, 1);
+  EXPECT_FALSE(unsaved());
+  dialogs_->inputs.push_back(QStringLiteral("1"));
+  clickCell(row_, 1);
+  ASSERT_TRUE(unsaved());
+  dialogs_->inputs.push_back(QStringLiteral("x"));
+  clickCell(row_, 1);
+  EXPECT_TRUE(unsaved());
+}
+
+TEST_F(GridTest, SystemButtonFaceTypedPaintsTheResolvedColour) {
+  openOnText();
+  dialogs_->inputs.push_back(QStringLiteral("-2147483633"));
+  clickCell(row_, 1);
+  EXPECT_EQ(globales::sharedText()->BackColor(), static_cast<std::int32_t>(0x8000000F));
+  EXPECT_EQ(valueText(), QStringLiteral("-2147483633"));
+  EXPECT_EQ(cellPixel(row_, 1), paintColour(*resolveColour(static_cast<std::int32_t>(0x8000000F))));
+}
+
+TEST_F(GridTest, SystemColourCellsFollowAPaletteChange) {
+  openOnText();
+  dialogs_->inputs.push_back(QStringLiteral("-2147483633"));
+  clickCell(row_, 1);
+  installSystemColourResolver([](int index) -> std::optional<std::int32_t> {
+    if (index == 15) return 0x0000AA;
+    return std::nullopt;
+  });
+  EXPECT_EQ(cellPixel(row_, 1), QColor(0xAA, 0, 0));
+  installSystemColourResolver(nullptr);
+}
+
+TEST_F(GridTest, AValueTheOverrideFileLocksSaysSoInItsTooltip) {
+  writeIni("[Palvex\\Default\\TEXT]\nBackColor=255\nforeColor=\n");
+  openOnText();
+  EXPECT_EQ(valueText(), QStringLiteral("255"));
+  EXPECT_TRUE(grid()->item(row_, 1)->toolTip().contains(QStringLiteral("Orvane.ini")));
+  EXPECT_TRUE(grid()->item(rowOf("foreColor"), 1)->toolTip().isEmpty());  // empty in the file: not locked
+  EXPECT_TRUE(grid()->item(rowOf("borderColor"), 1)->toolTip().isEmpty());
+  // Still editable: the edit goes to memory, the file keeps its word at the next load.
+  dialogs_->inputs.push_back(QStringLiteral("1"));
+  clickCell(row_, 1);
+  EXPECT_EQ(globales::sharedText()->BackColor(), 1);
+  EXPECT_FALSE(grid()->item(row_, 1)->toolTip().isEmpty());
+}
+
+TEST_F(GridTest, TwoWindowsShowTheSameEdit) {
+  openOnText();
+  QWidget* second = open();
+  trigger("MC_TEXT", second);
+  dialogs_->inputs.push_back(QStringLiteral("4660"));
+  clickCell(row_, 1);
+  EXPECT_EQ(grid(second)->item(row_, 1)->text(), QStringLiteral("4660"));
+  EXPECT_EQ(cellPixel(row_, 1, second), paintColour(4660));
+  // The edit is the first window's: only it has unsaved changes.
+  EXPECT_TRUE(unsaved());
+  EXPECT_FALSE(unsaved(second));
+  // And the second edits the same instance.
+  dialogs_->inputs.push_back(QStringLiteral("17"));
+  clickCell(row_, 1, second);
+  EXPECT_EQ(valueText(), QStringLiteral("17"));
+  EXPECT_EQ(globales::sharedText()->BackColor(), 17);
+}
+
+TEST_F(GridTest, ClosingOneWindowLeavesTheOtherWorking) {
+  openOnText();
+  QWidget* second = open();
+  trigger("MC_TEXT", second);
+  window()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(window() == nullptr);
+  dialogs_->inputs.push_back(QStringLiteral("99"));
+  clickCell(row_, 1, second);
+  EXPECT_EQ(globales::sharedText()->BackColor(), 99);
+}
+
+TEST_F(GridTest, HostSetTemaWhileOpenLeavesTheGridOnItsInstance) {
+  store().write("Orvane", "Palvex\\Oscuro\\TEXT", "BackColor", "4210752");
+  openOnText();
+  const auto edited = globales::sharedText();
+  tema_->setTema("Oscuro");
+  dialogs_->inputs.push_back(QStringLiteral("255"));
+  clickCell(row_, 1);
+  EXPECT_EQ(edited->BackColor(), 255);
+  EXPECT_EQ(valueText(), QStringLiteral("255"));
+  // Later applies read the newly selected theme afresh.
+  EXPECT_EQ(globales::sharedText()->BackColor(), 4210752);
+}
+
+}  // namespace
+}  // namespace palvex::testing

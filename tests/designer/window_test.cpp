@@ -1,0 +1,352 @@
+// The window as it opens: caption, menus, samples and their places, the load
+// step, and which element a menu entry or a click on a sample selects.
+
+#include <cmath>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gmock/gmock.h>
+
+#include "designer/designer_fixture.h"
+#include "palvex/elements.h"
+#include "palvex/globales.h"
+#include "palvex/qt/controls.h"
+#include "palvex/tema.h"
+
+namespace palvex::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+QStringList captions(const QList<QAction*>& actions) {
+  QStringList out;
+  for (QAction* a : actions) out << a->text().remove(QLatin1Char('&'));
+  return out;
+}
+
+class WindowTest : public DesignerTest {};
+
+TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
+  auto tema = Tema::create();
+  tema->editarTema();
+  tema->editarTema();
+  QList<QWidget*> designers;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String("frmDesigner")) designers << w;
+  ASSERT_EQ(designers.size(), 2);
+  for (QWidget* w : designers) {
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->parentWidget(), nullptr);
+    EXPECT_FALSE(w->isModal());
+    EXPECT_EQ(w->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(w->testAttribute(Qt::WA_DeleteOnClose));
+  }
+}
+
+TEST_F(WindowTest, CaptionNamesTheCurrentTheme) {
+  auto tema = Tema::create();
+  open();
+  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
+  tema->setTema("Oscuro");
+  QWidget* second = open();
+  EXPECT_EQ(second->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Oscuro)"));
+  // Set at load only.
+  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
+}
+
+TEST_F(WindowTest, MenuBarHoldsTheElementsListThenTheTwoCommands) {
+  open();
+  QMenuBar* bar = static_cast<QMainWindow*>(window())->menuBar();
+  EXPECT_EQ(captions(bar->actions()), (QStringList{"Elementos", "Actualizar", "Terminar"}));
+  EXPECT_EQ(bar->actions()[0]->objectName(), QStringLiteral("MC_ELEMENTS"));
+  EXPECT_EQ(bar->actions()[1]->objectName(), QStringLiteral("MC_UPDATE"));
+  EXPECT_EQ(bar->actions()[2]->objectName(), QStringLiteral("MC_CLOSE"));
+
+  QMenu* elements = find<QMenu>("MC_ELEMENTS");
+  ASSERT_NE(elements, nullptr);
+  EXPECT_EQ(captions(elements->actions()),
+            (QStringList{"Barras de herramientas", "Barra de status", "Botones de comando", "Controles de texto",
+                         "Cuadricula", "Cuadros de verificacion", "Etiquetas", "Fondo del formulario", "Menues",
+                         QString::fromUtf8("Pestañas"), "Shape"}));
+  QStringList names;
+  for (QAction* a : elements->actions()) names << a->objectName();
+  EXPECT_EQ(names, (QStringList{"MC_TOOLBAR", "MC_STATUSBAR", "MC_BUTTON", "MC_TEXT", "MC_GRID", "MC_CHECK",
+                                "MC_LABEL", "MC_FORM", "MC_MENU", "MC_TABS", "MC_Shape"}));
+}
+
+// Every sample: its kind, its content and its place (96 dpi, relative to its
+// container; labels sized to their text give only their corner).
+struct Placed {
+  const char* name;
+  const char* className;
+  const char* parent;
+  int x, y, w, h;
+};
+constexpr Placed kPlaced[] = {
+    {"Frame1", "QGroupBox", "clientArea", 5, 0, 556, 422},
+    {"grdProperties", "QTableWidget", "clientArea", 564, 1, 184, 298},
+    {"frmText", "QFrame", "Frame1", 0, 0, 265, 222},
+    {"Shape1", "palvex::qt::Shape", "frmText", 1, 7, 263, 215},
+    {"Label10", "QLabel", "frmText", 10, 3, 95, 13},
+    {"Label1", "QLabel", "frmText", 12, 22, 0, 0},
+    {"skinCombo1", "palvex::qt::skinCombo", "frmText", 102, 21, 119, 21},
+    {"Label2", "QLabel", "frmText", 13, 47, 0, 0},
+    {"skinList1", "palvex::qt::skinList", "frmText", 100, 46, 120, 65},
+    {"Label3", "QLabel", "frmText", 14, 115, 0, 0},
+    {"skinCodeBox1", "palvex::qt::skinCodeBox", "frmText", 100, 114, 144, 23},
+    {"Label4", "QLabel", "frmText", 14, 140, 0, 0},
+    {"skinText1", "palvex::qt::skinText", "frmText", 100, 139, 120, 22},
+    {"Label5", "QLabel", "frmText", 16, 165, 0, 0},
+    {"skinNumber1", "palvex::qt::skinNumber", "frmText", 100, 164, 140, 21},
+    {"Label6", "QLabel", "frmText", 16, 190, 0, 0},
+    {"skinDate1", "palvex::qt::skinDate", "frmText", 100, 189, 143, 21},
+    {"skinButton1", "palvex::qt::skinButton", "Frame1", 268, 9, 102, 40},
+    {"skinButtondis", "palvex::qt::skinButton", "Frame1", 375, 9, 102, 40},
+    {"skinCheck1", "palvex::qt::skinCheck", "Frame1", 315, 61, 135, 17},
+    {"Label8", "QLabel", "Frame1", 316, 89, 44, 13},
+    {"roundButton1", "palvex::qt::roundButton", "Frame1", 401, 80, 95, 31},
+    {"Label9", "QLabel", "Frame1", 275, 117, 53, 15},
+    {"skinTabs1", "palvex::qt::skinTabs", "Frame1", 275, 141, 273, 81},
+    {"Label7", "QLabel", "Frame1", 4, 227, 57, 13},
+    {"MSFlexGrid1", "QTableWidget", "Frame1", 11, 246, 534, 174},
+};
+
+TEST_F(WindowTest, SamplesHaveTheirKindParentAndPlaceScaledToTheScreen) {
+  open();
+  const double scale = window()->logicalDpiX() / 96.0;
+  auto px = [&](int v) { return static_cast<int>(std::lround(v * scale)); };
+  for (const Placed& p : kPlaced) {
+    SCOPED_TRACE(p.name);
+    QWidget* w = find(p.name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(w->metaObject()->className(), p.className);
+    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(p.parent));
+    EXPECT_EQ(w->pos(), QPoint(px(p.x), px(p.y)));
+    if (p.w && qobject_cast<QLabel*>(w)) {
+      // A label grows to the right rather than cut its text.
+      EXPECT_EQ(w->height(), px(p.h));
+      EXPECT_GE(w->width(), px(p.w));
+      EXPECT_GE(w->width(), w->sizeHint().width());
+    } else if (p.w) {
+      EXPECT_EQ(w->size(), QSize(px(p.w), px(p.h)));
+    }
+  }
+  // The client area: toolbar on top, the preview below it, the status bar at the bottom.
+  QWidget* toolbar = find<QToolBar>("Toolbar1");
+  QWidget* client = find("clientArea");
+  QWidget* status = find<QStatusBar>("StatusBar1");
+  const QPoint origin = toolbar->mapTo(window(), QPoint());
+  EXPECT_EQ(toolbar->height(), px(42));
+  EXPECT_EQ(toolbar->width(), px(751));
+  EXPECT_EQ(client->mapTo(window(), QPoint()) - origin, QPoint(0, px(42)));
+  EXPECT_EQ(status->mapTo(window(), QPoint()) - origin, QPoint(0, px(473)));
+  EXPECT_EQ(status->size(), QSize(px(751), px(21)));
+  EXPECT_TRUE(find<QToolBar>("Toolbar1")->actions().isEmpty());
+}
+
+TEST_F(WindowTest, SampleContentIsWhatTheUserReads) {
+  open();
+  EXPECT_EQ(find<qt::roundButton>("roundButton1")->text(), QStringLiteral("Botones"));
+  EXPECT_EQ(find<qt::skinTabs>("skinTabs1")->tabs(), (QStringList{"Tab 1", "Tab 2"}));
+  EXPECT_EQ(find<qt::skinCheck>("skinCheck1")->text(), QStringLiteral("Cuadros de verificacion"));
+  EXPECT_FALSE(find<qt::skinCheck>("skinCheck1")->isChecked());
+  EXPECT_EQ(find<QLabel>("Label10")->text(), QStringLiteral(" Controles de Texto "));
+  EXPECT_EQ(find<QLabel>("Label9")->text(), QString::fromUtf8("Pestañas"));
+  EXPECT_EQ(find<QLabel>("Label7")->text(), QString::fromUtf8("Cuadrículas"));
+  EXPECT_EQ(find<QLabel>("Label8")->text(), QStringLiteral("Etiquetas"));
+  const char* labels[] = {"Combos:", "Listas:", "Codigos:", "Texto:", "Numero:", "Fecha:"};
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(find<QLabel>(("Label" + std::to_string(i + 1)).c_str())->text(), QString::fromLatin1(labels[i]));
+  EXPECT_EQ(find<qt::skinCombo>("skinCombo1")->text(), QStringLiteral("Combo"));
+  EXPECT_EQ(find<qt::skinCodeBox>("skinCodeBox1")->maxLength(), 20);
+  EXPECT_TRUE(find<qt::skinCodeBox>("skinCodeBox1")->text().isEmpty());
+  EXPECT_TRUE(find<qt::skinText>("skinText1")->text().isEmpty());
+  EXPECT_TRUE(find<qt::skinNumber>("skinNumber1")->calculatorButton());
+  EXPECT_TRUE(find<qt::skinDate>("skinDate1")->text().isEmpty());
+  EXPECT_EQ(find<qt::skinButton>("skinButton1")->text(), QStringLiteral("Boton de comandos"));
+  EXPECT_EQ(find<qt::skinButton>("skinButtondis")->text(), QStringLiteral("Boton desactivado"));
+  EXPECT_EQ(find<QFrame>("frmText")->accessibleName(), QStringLiteral("Controles de texto"));
+  EXPECT_EQ(find<QStatusBar>("StatusBar1")->findChild<QLabel*>()->text(), QStringLiteral("Barra de status"));
+}
+
+TEST_F(WindowTest, LoadFillsTheSamplesDisablesTheButtonAndSelectsNothing) {
+  open();
+  auto* list = find<qt::skinList>("skinList1");
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("Listas"));
+  EXPECT_FALSE(find("skinButtondis")->isEnabled());
+  EXPECT_TRUE(find("skinButton1")->isEnabled());
+
+  auto* sampleGrid = find<QTableWidget>("MSFlexGrid1");
+  EXPECT_EQ(sampleGrid->rowCount() + 1, 9);  // the header is the fixed row
+  EXPECT_EQ(sampleGrid->columnCount(), 8);
+  EXPECT_FALSE(sampleGrid->verticalHeader()->isVisible());
+  EXPECT_EQ(sampleGrid->horizontalHeaderItem(0)->text(), QStringLiteral("Fixed"));
+  EXPECT_EQ(sampleGrid->item(0, 0)->text(), QStringLiteral("Normal"));
+
+  QTableWidget* g = grid();
+  EXPECT_EQ(g->horizontalHeaderItem(0)->text(), QStringLiteral("Nombre de propiedad"));
+  EXPECT_EQ(g->horizontalHeaderItem(1)->text(), QStringLiteral("Valor"));
+  EXPECT_EQ(g->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(g->property("Tag").toString(), QStringLiteral("THEMEOVERRIDE"));
+  EXPECT_EQ(g->rowCount(), 1);
+  EXPECT_THAT(rows(), ElementsAre(std::pair<std::string, std::string>("", "")));
+  EXPECT_TRUE(currentElement().isEmpty());
+  EXPECT_FALSE(unsaved());
+  // A click before any choice does nothing.
+  clickCell(0, 1);
+  EXPECT_TRUE(dialogs_->inputCalls.empty());
+  EXPECT_TRUE(utility_->messages.empty());
+}
+
+TEST_F(WindowTest, LoadThemesWithFreshElementsThenKeepsThemStable) {
+  auto tema = Tema::create();
+  store().write("Orvane", "Palvex\\Oscuro\\FORM", "BackColor", "4210752");
+  auto before = globales::sharedForm();
+  tema->setTema("Oscuro");
+  open();
+  EXPECT_FALSE(globales::reloadElements());
+  EXPECT_EQ(globales::sharedForm()->BackColor(), 4210752);
+  EXPECT_EQ(globales::formBackColorCache(), 4210752);
+  EXPECT_NE(globales::sharedForm(), before);
+  EXPECT_EQ(globales::sharedLabel(), globales::sharedLabel());
+}
+
+// Menu entries and clicks on samples select the element the user expects.
+struct MenuChoice {
+  const char* action;
+  const char* elementClass;
+};
+constexpr MenuChoice kMenuChoices[] = {
+    {"MC_TOOLBAR", "CToolBar"},      {"MC_STATUSBAR", "CStatusBar"}, {"MC_BUTTON", "CCommandButton"},
+    {"MC_TEXT", "CText"},            {"MC_GRID", "CGrid"},           {"MC_CHECK", "CCheckBox"},
+    {"MC_LABEL", "CLabel"},          {"MC_FORM", "CForm"},           {"MC_MENU", "CForm"},
+    {"MC_TABS", "CTabStrip"},        {"MC_Shape", "CShape"},
+};
+
+TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
+  open();
+  for (const MenuChoice& c : kMenuChoices) {
+    SCOPED_TRACE(c.action);
+    trigger(c.action);
+    EXPECT_EQ(currentElement(), QString::fromLatin1(c.elementClass));
+    const auto descriptors = globales::sharedElement(c.elementClass)->propDesc();
+    const auto shown = rows();
+    ASSERT_EQ(shown.size(), descriptors.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      EXPECT_EQ(shown[i].first, descriptors[i].propName);
+      EXPECT_EQ(shown[i].second, std::to_string(descriptors[i].valor));
+    }
+  }
+}
+
+TEST_F(WindowTest, FormAndMenuEntriesShowTheSameRows) {
+  open();
+  trigger("MC_FORM");
+  const auto form = rows();
+  trigger("MC_TEXT");
+  trigger("MC_MENU");
+  EXPECT_EQ(rows(), form);
+  EXPECT_EQ(rows().size(), 2u);
+}
+
+struct SampleClick {
+  const char* sample;
+  const char* elementClass;  // "" selects nothing
+};
+constexpr SampleClick kSampleClicks[] = {
+    {"Toolbar1", "CToolBar"},        {"StatusBar1", "CStatusBar"},  {"skinTabs1", "CTabStrip"},
+    {"Label9", "CTabStrip"},         {"skinCheck1", "CCheckBox"},   {"skinCombo1", "CText"},
+    {"skinList1", "CText"},          {"skinCodeBox1", "CText"},     {"skinText1", "CText"},
+    {"skinNumber1", "CText"},        {"skinDate1", "CText"},        {"MSFlexGrid1", "CGrid"},
+    {"skinButton1", "CCommandButton"}, {"Label8", "CLabel"},        {"Label7", ""},
+    {"skinButtondis", ""},           {"roundButton1", ""},          {"Label10", ""},
+    {"Label1", ""},                  {"Frame1", ""},
+};
+
+TEST_F(WindowTest, ClickOnASampleSelectsAsItsMenuEntryDoes) {
+  open();
+  for (const SampleClick& c : kSampleClicks) {
+    SCOPED_TRACE(c.sample);
+    trigger("MC_Shape");  // a known starting point that no sample selects
+    QWidget* w = find(c.sample);
+    ASSERT_NE(w, nullptr);
+    // The status bar is clicked on its panel, the grid on a body cell.
+    if (auto* bar = qobject_cast<QStatusBar*>(w)) w = bar->findChild<QLabel*>();
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+      clickWidget(table->viewport(), table->visualItemRect(table->item(0, 0)).center());
+    } else {
+      clickWidget(w, QPoint(3, w->height() / 2));
+    }
+    EXPECT_EQ(currentElement(), QString::fromLatin1(*c.elementClass ? c.elementClass : "CShape"));
+  }
+}
+
+TEST_F(WindowTest, EnteringATextSampleFromTheKeyboardSelectsTheTextElement) {
+  open();
+  for (const char* name : {"skinCombo1", "skinList1", "skinCodeBox1", "skinText1", "skinNumber1", "skinDate1"}) {
+    SCOPED_TRACE(name);
+    trigger("MC_GRID");
+    grid()->setFocus(Qt::TabFocusReason);
+    find(name)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(currentElement(), QStringLiteral("CText"));
+  }
+}
+
+TEST_F(WindowTest, FocusComingBackAfterAMenuKeepsTheMenusChoice) {
+  open();
+  QWidget* text = find("skinText1");
+  text->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(currentElement(), QStringLiteral("CText"));
+  trigger("MC_GRID");
+  text->clearFocus();
+  text->setFocus(Qt::PopupFocusReason);
+  EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
+  text->clearFocus();
+  text->setFocus(Qt::ActiveWindowFocusReason);
+  EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
+}
+
+TEST_F(WindowTest, ChoosingAgainReloadsTheCurrentValues) {
+  open();
+  trigger("MC_LABEL");
+  globales::sharedLabel()->setForeColor(0x123456);
+  EXPECT_EQ(rows()[0].second, std::to_string(CLabel().foreColor()));
+  trigger("MC_LABEL");
+  EXPECT_EQ(rows()[0].second, "1193046");
+}
+
+TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
+  open();
+  window()->activateWindow();
+  trigger("MC_TEXT");
+  QTableWidget* g = grid();
+  g->setFocus();
+  g->setCurrentCell(0, 0);
+  QTest::keyClick(g, Qt::Key_Down);
+  EXPECT_EQ(g->currentRow(), 1);
+  QTest::keyClick(g, Qt::Key_Right);
+  EXPECT_EQ(g->currentColumn(), 1);
+
+  dialogs_->inputs.push_back(QStringLiteral("255"));
+  QTest::keyClick(g, Qt::Key_Return);
+  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
+  EXPECT_EQ(globales::sharedText()->borderColorFocused(), 255);
+
+  QTest::keyClick(g, Qt::Key_Left);
+  dialogs_->colours.push_back(std::nullopt);
+  QTest::keyClick(g, Qt::Key_Space);
+  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{255});
+}
+
+}  // namespace
+}  // namespace palvex::testing
