@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "automation/utf8.h"
 #include "engine/catalogue_keys.h"
 #include "palvex/elements.h"
 #include "palvex/globales.h"
@@ -69,6 +70,9 @@ const char* nameProblem(std::string_view name) {
   if (isBlank(name.front()) || isBlank(name.back())) return "starts or ends with a blank";
   for (const auto& refused : kRefusedCharacters)
     if (name.find(refused.c) != std::string_view::npos) return refused.why;
+  // An INI file is read back as Windows-1252 unless it is UTF-8: such a name
+  // would come back as another.
+  if (!utf8::isValid(name)) return "is not valid UTF-8";
   return nullptr;
 }
 

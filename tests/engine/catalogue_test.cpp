@@ -61,6 +61,7 @@ TEST_F(CatalogueTest, NamesThatWouldNotSurviveASectionPathOrAnIniFileAreRefusedE
       {"Corchete]", "holds ']'"},
       {"Barra\\Inversa", "holds '\\'"},
       {std::string("Nul\0dentro", 10), "\"Nul\\0dentro\" holds a NUL character"},
+      {"Caf\xe9", "is not valid UTF-8"},
   };
   addRaw("0", "Oscuro");
   for (const auto& [name, why] : refused) {
