@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +60,8 @@ void save(const QImage& image, const QString& file) {
 void renderOne(DemoApp& demo, const Options& options) {
   if (!options.designer) return save(renderWindow(&demo.window(), options.size), options.renderFile);
   QWidget* designer = palvex::designer::openDesigner();
+  // With an element chosen the property grid shows its colours, as a user sees it at work.
+  if (auto* buttons = designer->findChild<QAction*>("MC_BUTTON")) buttons->trigger();
   save(renderWindow(designer, options.size), options.renderFile);
   designer->close();
 }

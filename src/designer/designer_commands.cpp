@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "designer/designer_catalogue.h"
 #include "designer/designer_text.h"
 #include "designer/frm_designer.h"
+#include "palvex/catalogue.h"
 #include "palvex/globales.h"
 #include "palvex/qt/designer.h"
 #include "palvex/shared_utility.h"
@@ -25,27 +25,20 @@ std::string trimBlanks(const QString& text) {
 }  // namespace
 
 void FrmDesigner::actualizar() {
-  const std::shared_ptr<Tema> catalogue = Tema::create();
+  const std::shared_ptr<Tema> queries = Tema::create();  // for the catalogue query
   const std::optional<QString> answer =
       designerDialogs().inputBox(this, QString::fromUtf8(kNamePrompt), QString::fromUtf8(kNameTitle),
                                  QString::fromStdString(globales::currentThemeName()));
   const std::string name = trimBlanks(answer.value_or(QString()));
   if (name.empty()) return;
 
-  const bool isNew = catalogue->indiceTema(name) < 0;
+  const bool isNew = queries->indiceTema(name) < 0;
   if (isNew && !sharedUtility().askConfirmation(kCreateQuestion, 0, "")) return;
 
   // The typed name becomes current even when it matched an existing theme in
   // another capitalisation: the store matches sections without regard to case.
-  const std::string previous = globales::currentThemeName();
-  globales::setCurrentThemeName(name);
-  try {
-    saveCombination(*catalogue, name, isNew);
-  } catch (...) {
-    // Nothing was saved: the engine keeps reporting the theme it had.
-    globales::setCurrentThemeName(previous);
-    throw;
-  }
+  // A save that fails lands nothing and keeps the theme name the engine had.
+  catalogue::saveCombination(name, isNew);
   unsavedChanges_ = false;
 }
 

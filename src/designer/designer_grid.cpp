@@ -3,12 +3,14 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include "designer/designer_text.h"
 #include "designer/frm_designer.h"
 #include "palvex/error.h"
+#include "palvex/globales.h"
 #include "palvex/qt/designer.h"
 #include "palvex/settings.h"
 #include "palvex/shared_utility.h"
@@ -76,13 +78,11 @@ std::optional<std::int32_t> toColourNumber(const QString& text) {
 QString lockedByIniTip(const Element& element, std::string_view propName) {
   const std::size_t index = element.indexOf(propName);
   if (index == Element::npos) return {};
-  try {
-    const PropertyRow& row = element.table().properties[index];
-    if (ElementSettingSource(element.table().sectionWord, row.readKey) != SettingSource::Ini) return {};
-  } catch (const std::exception&) {
-    return {};  // an unreadable override file locks nothing
-  }
-  return QString::fromUtf8(kLockedByIni);
+  const PropertyRow& row = element.table().properties[index];
+  const std::optional<std::string> locked =
+      OverrideFileText(globales::currentThemeName(), element.table().sectionWord, row.readKey);
+  if (!locked) return {};
+  return QString::fromUtf8(kLockedByIni).arg(QString::fromStdString(*locked));
 }
 
 bool actsAsClick(const QKeyEvent& key) {
@@ -124,6 +124,13 @@ void FrmDesigner::showValue(int row, const DescriptorPropiedad& descriptor) {
   if (QTableWidgetItem* name = properties_->item(row, 0)) name->setToolTip(tip);
 }
 
+// The value cell of the element's property at `index` (its row), as the element holds it now.
+void FrmDesigner::showValueOf(std::size_t index) {
+  const std::vector<DescriptorPropiedad> descriptors = currentElement_->propDesc();
+  if (index >= descriptors.size() || static_cast<int>(index) >= properties_->rowCount()) return;
+  showValue(static_cast<int>(index), descriptors[index]);
+}
+
 // The grid's click, after the clicked cell became the current cell. The
 // descriptors are asked again: row r stands for the element's property r.
 void FrmDesigner::gridClicked(int row, int column) {
@@ -145,8 +152,9 @@ void FrmDesigner::gridClicked(int row, int column) {
     properties_->setCurrentCell(row, 1);
     showValue(row, DescriptorPropiedad{d.propName, d.propType, d.numMin, d.numMax, *v});
     unsavedChanges_ = true;
+    editing_ = true;
+    const auto done = qScopeGuard([this] { editing_ = false; });
     element->set(d.propName, Variant(*v));
-    elementEditedElsewhere(*element);
   }
   refreshPreview(*element);
 }

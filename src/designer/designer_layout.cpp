@@ -4,10 +4,8 @@
 #include <cmath>
 #include <string_view>
 
-#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTableWidget>

@@ -1,6 +1,5 @@
 #include "designer/designer_samples.h"
 
-#include <QAccessible>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>

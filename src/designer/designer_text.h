@@ -7,8 +7,9 @@ namespace palvex::designer::detail {
 inline constexpr const char* kColourPrompt = "Introduzca el numero correspondiente al color deseado";
 inline constexpr const char* kColourTitle = "Color";
 inline constexpr const char* kInvalidNumber = "Numero inválido o fuera de rango";
+// %1: the value as the override file holds it.
 inline constexpr const char* kLockedByIni =
-    "Este valor lo fija el archivo Orvane.ini: un cambio se guarda, pero al cargar el tema "
+    "El archivo Orvane.ini fija este valor (%1): un cambio se guarda, pero al cargar el tema "
     "vuelve a regir el valor del archivo.";
 
 // "Actualizar" and "Terminar".

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <exception>
-#include <vector>
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -85,10 +84,11 @@ constexpr PreviewRefresh kPreviewRefresh[] = {
 
 constexpr const char* kCaptionPrefix = "Editor de Palvex (Tema Activo = ";
 
-// Every open designer window, so that an edit in one reaches the others.
-std::vector<FrmDesigner*>& openWindows() {
-  static std::vector<FrmDesigner*> windows;
-  return windows;
+// Whether `element` is the shared instance every apply uses now. Asked
+// without creating one: while the accessors reload, no instance is.
+bool isShared(const Element& element) {
+  if (globales::reloadElements()) return false;
+  return globales::sharedElement(element.className()).get() == &element;
 }
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -109,12 +109,14 @@ FrmDesigner::FrmDesigner() {
   buildMenus();
   setUpPropertyGrid();
   watchSamples();
-  openWindows().push_back(this);
+  valueObserver_ = addValueObserver([this](const Element& element, std::size_t index) {
+    elementChanged(element, index);
+  });
 }
 
 FrmDesigner::~FrmDesigner() {
+  removeValueObserver(valueObserver_);
   removeSystemColourListener(systemColourListener_);
-  std::erase(openWindows(), this);
 }
 
 void FrmDesigner::load() {
@@ -137,6 +139,7 @@ QString FrmDesigner::currentElementName() const {
 
 void FrmDesigner::buildMenus() {
   QMenuBar* bar = menuBar();
+  // The '&' gives each entry of the bar its Alt key; the caption shown is the word.
   QMenu* elements = bar->addMenu(QStringLiteral("&Elementos"));
   elements->setObjectName("MC_ELEMENTS");
   elements->menuAction()->setObjectName("MC_ELEMENTS");
@@ -146,12 +149,12 @@ void FrmDesigner::buildMenus() {
     const char* elementClass = entry.elementClass;
     connect(action, &QAction::triggered, this, [this, elementClass] { selectElement(elementClass); });
   }
-  QAction* update = bar->addAction(QStringLiteral("&Actualizar"));
-  update->setObjectName("MC_UPDATE");
-  connect(update, &QAction::triggered, this, [this] { guarded([this] { actualizar(); }); });
-  QAction* close = bar->addAction(QStringLiteral("&Terminar"));
-  close->setObjectName("MC_CLOSE");
-  connect(close, &QAction::triggered, this, [this] { guarded([this] { terminar(); }); });
+  QAction* save = bar->addAction(QStringLiteral("&Actualizar"));
+  save->setObjectName("MC_UPDATE");
+  connect(save, &QAction::triggered, this, [this] { guarded([this] { actualizar(); }); });
+  QAction* quit = bar->addAction(QStringLiteral("&Terminar"));
+  quit->setObjectName("MC_CLOSE");
+  connect(quit, &QAction::triggered, this, [this] { guarded([this] { terminar(); }); });
 }
 
 // A click lands on the innermost widget, so every part of a sample is watched.
@@ -219,15 +222,18 @@ void FrmDesigner::refreshPreview(Element& element) {
 
 void FrmDesigner::applySample(const char* name) { engine()->Aplicar(qt::object(sample(name))); }
 
-// The other windows show the same shared element: their grids and their
-// previews follow an edit made here.
-void FrmDesigner::elementEditedElsewhere(Element& element) {
-  for (FrmDesigner* other : openWindows()) {
-    if (other == this) continue;
-    other->guarded([other, &element] {
-      if (other->currentElement_.get() == &element) other->loadPropertyGrid();
-      other->refreshPreview(element);
-    });
+// A change made elsewhere (another designer window, the host) to the
+// element this grid shows, or to a shared element this preview paints with.
+// This window's own edits update grid and preview in the click itself.
+void FrmDesigner::elementChanged(const Element& element, std::size_t index) {
+  if (editing_) return;
+  const bool shown = currentElement_.get() == &element;
+  try {
+    if (shown) showValueOf(index);
+    // Applying does not change the element's values.
+    if (shown || isShared(element)) refreshPreview(const_cast<Element&>(element));
+  } catch (const std::exception&) {
+    // A preview that cannot follow is no reason to fail the caller's change.
   }
 }
 

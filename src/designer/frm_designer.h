@@ -5,8 +5,8 @@
 // commands that save the combination and close the window.
 //
 // The window edits the process-wide shared elements; several windows may be
-// open at once, and each tells the others of an accepted edit so that their
-// grids and previews stay consistent.
+// open at once, and each follows the changes of the shared elements' values,
+// so that an edit made in one shows in the grids and previews of all.
 
 #include <cstdint>
 #include <functional>
@@ -62,7 +62,8 @@ class FrmDesigner final : public QMainWindow {
   void applySample(const char* name);
   QWidget* sample(const char* name) const;
   std::shared_ptr<Tema> engine() const;
-  void elementEditedElsewhere(Element& element);
+  // A value of an element changed, here or anywhere else in the process.
+  void elementChanged(const Element& element, std::size_t index);
   // Runs a user action; a failure is shown as a message and ends the action.
   void guarded(const std::function<void()>& action);
   void report(const std::string& what);
@@ -75,6 +76,7 @@ class FrmDesigner final : public QMainWindow {
   std::int32_t pickColor(std::int32_t initial);
   std::optional<std::int32_t> askNumber(int row);
   void showValue(int row, const DescriptorPropiedad& descriptor);
+  void showValueOf(std::size_t index);
 
   // designer_commands.cpp: "Actualizar" and "Terminar".
   void actualizar();
@@ -91,6 +93,8 @@ class FrmDesigner final : public QMainWindow {
   };
   QHash<QObject*, Selection> selectors_;
   SystemColourListenerId systemColourListener_ = 0;
+  ValueObserverId valueObserver_ = 0;
+  bool editing_ = false;  // this window is writing an edit into its element
 };
 
 }  // namespace palvex::designer::detail

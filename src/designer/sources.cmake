@@ -1,5 +1,4 @@
 target_sources(palvex-designer PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/designer_catalogue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/designer_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/designer_grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/designer_install.cpp

@@ -1,5 +1,7 @@
 #include "designer/designer_fixture.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QTest>
 
@@ -98,9 +100,9 @@ int DesignerTest::rowOf(const std::string& propName, QWidget* in) const {
 
 void DesignerTest::clickCell(int row, int column, QWidget* in) const {
   QTableWidget* g = grid(in);
-  g->scrollToItem(g->item(row, column));
-  const QRect cell = g->visualItemRect(g->item(row, column));
-  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
+  const QModelIndex index = g->model()->index(row, column);
+  g->scrollTo(index);
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(index).center());
 }
 
 void DesignerTest::clickWidget(QWidget* widget, QPoint at) const {
@@ -110,13 +112,18 @@ void DesignerTest::clickWidget(QWidget* widget, QPoint at) const {
 QColor DesignerTest::pixel(QWidget* widget, QPoint at) const {
   QWidget* top = widget->window();
   const QImage image = top->grab().toImage();
+  // PALVEX_TEST_DUMP=/tmp/grab- keeps every grab (/tmp/grab-0.png, ...) to look at.
+  static int grabs = 0;
+  if (const char* dump = std::getenv("PALVEX_TEST_DUMP"))
+    image.save(QString::fromLocal8Bit(dump) + QString::number(grabs++) + QStringLiteral(".png"));
   return image.pixelColor(widget->mapTo(top, at));
 }
 
 QColor DesignerTest::cellPixel(int row, int column, QWidget* in) const {
   QTableWidget* g = grid(in);
-  g->scrollToItem(g->item(row, column));
-  const QRect cell = g->visualItemRect(g->item(row, column));
+  const QModelIndex index = g->model()->index(row, column);
+  g->scrollTo(index);
+  const QRect cell = g->visualRect(index);
   // Clear of the text (names are left-aligned, values right-aligned) and of the lines.
   const int x = column == 0 ? cell.right() - 3 : cell.left() + 3;
   const QPoint inside(x, cell.top() + cell.height() / 2);

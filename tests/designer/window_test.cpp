@@ -233,6 +233,7 @@ constexpr MenuChoice kMenuChoices[] = {
     {"MC_TABS", "CTabStrip"},        {"MC_Shape", "CShape"},
 };
 
+// "Fondo del formulario" and "Menues" both show the form element's rows.
 TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
   open();
   for (const MenuChoice& c : kMenuChoices) {
@@ -247,16 +248,6 @@ TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
       EXPECT_EQ(shown[i].second, std::to_string(descriptors[i].valor));
     }
   }
-}
-
-TEST_F(WindowTest, FormAndMenuEntriesShowTheSameRows) {
-  open();
-  trigger("MC_FORM");
-  const auto form = rows();
-  trigger("MC_TEXT");
-  trigger("MC_MENU");
-  EXPECT_EQ(rows(), form);
-  EXPECT_EQ(rows().size(), 2u);
 }
 
 struct SampleClick {
@@ -316,18 +307,40 @@ TEST_F(WindowTest, FocusComingBackAfterAMenuKeepsTheMenusChoice) {
   EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
 }
 
-TEST_F(WindowTest, ChoosingAgainReloadsTheCurrentValues) {
+TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
   open();
   trigger("MC_LABEL");
   globales::sharedLabel()->setForeColor(0x123456);
-  EXPECT_EQ(rows()[0].second, std::to_string(CLabel().foreColor()));
+  EXPECT_EQ(rows()[0].second, "1193046");
   trigger("MC_LABEL");
   EXPECT_EQ(rows()[0].second, "1193046");
+  // Not the element shown: the grid stays as it is.
+  globales::sharedText()->setForeColor(1);
+  EXPECT_EQ(rows().size(), 1u);
+}
+
+TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
+  auto tema = Tema::create();
+  store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "99999999999");
+  EXPECT_THROW(tema->editarTema(), Error);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("frmDesigner"));
 }
 
 TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
   open();
-  window()->activateWindow();
+  // Alt and a letter opens or runs each entry of the menu bar.
+  QStringList keys;
+  for (QAction* a : static_cast<QMainWindow*>(window())->menuBar()->actions())
+    keys << QKeySequence::mnemonic(a->text()).toString();
+  EXPECT_EQ(keys, (QStringList{"Alt+E", "Alt+A", "Alt+T"}));
+  QTest::keyClick(window(), Qt::Key_E, Qt::AltModifier);
+  QMenu* elements = find<QMenu>("MC_ELEMENTS");
+  EXPECT_TRUE(elements->isVisible());
+  // Opened from the keyboard, the menu starts on its first entry.
+  QTest::keyClick(elements, Qt::Key_Down);
+  QTest::keyClick(elements, Qt::Key_Return);
+  EXPECT_EQ(currentElement(), QStringLiteral("CStatusBar"));
+
   trigger("MC_TEXT");
   QTableWidget* g = grid();
   g->setFocus();

@@ -184,6 +184,7 @@ class skinCombo : public QComboBox {
   QSize minimumSizeHint() const override;
   // The drop-down arrow's area, at the right inside the border.
   QRect arrowRect() const;
+  void showPopup() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,8 @@
 //   QFile file(":/forms/customer.ui");
 //   file.open(QFile::ReadOnly);
 //   QWidget* form = loader.load(&file, parent);
+//
+// A program that uses it links Qt6::UiTools itself (palvex-qt uses it privately).
 
 #include <QUiLoader>
 

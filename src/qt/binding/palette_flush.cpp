@@ -174,6 +174,15 @@ class Flush {
       }
     }
 
+    // A widget that paints its background paints it in its background role,
+    // which for buttons of the check and radio kind is not Window.
+    const QPalette::ColorRole background = w->backgroundRole();
+    if (windowFromRows && kindTable(paint.paint).fillsBackground && background != QPalette::Window &&
+        background != QPalette::NoRole) {
+      for (QPalette::ColorGroup g : kGroups) p.setBrush(g, background, p.brush(g, QPalette::Window));
+      ours |= bitsOf(background);
+    }
+
     look.windowCopied = false;
     if (!windowFromRows) {
       if (look.themed && stock) {

@@ -194,7 +194,8 @@ Identity classIdentity(const QWidget* widget, bool& registeredOrSuite) {
       registeredOrSuite = true;
       return id;
     }
-    if (className.starts_with(kSuiteNamespace)) {
+    if (className.starts_with(kSuiteNamespace) &&
+        className.substr(kSuiteNamespace.size()).find("::") == std::string_view::npos) {
       id.typeName = withoutNamespace(className);
       id.paint = Paint::Properties;
       id.suiteControl = true;
@@ -253,6 +254,11 @@ void visit(QWidget* widget, std::vector<QWidget*>& out) {
 }
 
 void collect(QWidget* container, std::vector<QWidget*>& out) {
+  // A splitter's children are in its own order, which moving them changes.
+  if (auto* splitter = qobject_cast<QSplitter*>(container)) {
+    for (int i = 0; i < splitter->count(); ++i) visit(splitter->widget(i), out);
+    return;
+  }
   for (QObject* child : container->children())
     if (child->isWidgetType()) visit(static_cast<QWidget*>(child), out);
 }

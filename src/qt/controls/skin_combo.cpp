@@ -36,17 +36,24 @@ void skinCombo::setText(const QString& text) {
 }
 
 void skinCombo::syncPalette() {
-  const QPalette palette = controls_detail::lookPalette(this->palette(), controls_detail::textLook(colours_, hasFocus()));
-  controls_detail::setPaletteIfChanged(this, palette);
+  controls_detail::setPaletteIfChanged(
+      this, controls_detail::lookPalette(palette(), controls_detail::textLook(colours_, hasFocus())));
   // The line edit follows the combo's palette by inheritance, but a line
   // edit made later by setEditable comes with the application's style.
   if (QLineEdit* edit = lineEdit(); edit && edit->style() != controls_detail::baseStyle()) {
     edit->setStyle(controls_detail::baseStyle());
     edit->setFrame(false);
   }
-  // The drop-down list is a window of its own: palettes do not reach it.
-  controls_detail::setPaletteIfChanged(view(), palette);
-  if (QWidget* popup = view()->parentWidget(); popup && popup != this) controls_detail::setPaletteIfChanged(popup, palette);
+}
+
+void skinCombo::showPopup() {
+  // The drop-down list is a window of its own, which palettes do not reach;
+  // it gets the colours when it opens (it is made on first use).
+  const QPalette look = palette();
+  controls_detail::setPaletteIfChanged(view(), look);
+  if (QWidget* popup = view()->parentWidget(); popup && popup != this)
+    controls_detail::setPaletteIfChanged(popup, look);
+  QComboBox::showPopup();
 }
 
 QRect skinCombo::arrowRect() const {

@@ -3,6 +3,7 @@
 // paint time, loading from .ui forms, and the editing behaviour the suite
 // relies on.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
 #include <QPushButton>
@@ -185,6 +186,24 @@ TEST_F(SystemColours, AValueThatNamesNothingPaintsThePropertysDefault) {
   const QImage image = host.grab();
   EXPECT_EQ(pixelAt(image, {50, 15}), css(0xFFFFFF));
   EXPECT_EQ(pixelAt(image, {0, 15}), css(0xFDB6A2));
+}
+
+TEST(DropDowns, ShowTheColoursOfTheirBox) {
+  auto* combo = new skinCombo;
+  combo->addItems({"HIll", "HIll", "HIll"});
+  Host host(combo, {160, 30});
+  combo->setBackColor(fixtureColour(5, 0));
+  combo->setForeColor(fixtureColour(5, 1));
+  host.grab();  // the combo takes its colours when it paints
+  combo->showPopup();
+  QApplication::processEvents();
+  QAbstractItemView* list = combo->view();
+  ASSERT_TRUE(list->isVisible());
+  const QImage image = list->viewport()->grab().toImage();
+  const QRect second = list->visualRect(list->model()->index(1, 0));
+  EXPECT_EQ(pixelAt(image, {second.right() - 2, second.center().y()}), css(fixtureColour(5, 0)));
+  EXPECT_TRUE(testing::contains(image, second, qcolour(fixtureColour(5, 1))));
+  combo->hidePopup();
 }
 
 // ---------------------------------------------------------------- .ui forms

@@ -61,6 +61,7 @@ struct Probe {
 
 struct ControlCase {
   const char* className;
+  const char* variant;  // "" or what sets this case apart from the class's other one
   QSize size;
   std::vector<const char*> colours;  // properties given fixture colours, in this order
   std::function<void(QWidget*)> fill;
@@ -68,7 +69,7 @@ struct ControlCase {
 };
 
 // Test names and failure messages show the class, not the bytes.
-void PrintTo(const ControlCase& c, std::ostream* out) { *out << c.className; }
+void PrintTo(const ControlCase& c, std::ostream* out) { *out << c.className << c.variant; }
 
 const std::vector<State> kAll{State::Normal, State::Focused, State::Disabled};
 const std::vector<State> kNormal{State::Normal};
@@ -110,22 +111,29 @@ QPoint currentTabPoint(QWidget* w, int fromLeft) {
 
 const std::vector<ControlCase>& cases() {
   static const std::vector<ControlCase> table{
-      {"skinText", {160, 30}, kTextColours, [](QWidget* w) { as<QLineEdit>(w)->setText("HIll"); },
+      {"skinText", "", {160, 30}, kTextColours, [](QWidget* w) { as<QLineEdit>(w)->setText("HIll"); },
        textProbes(at(rightInside), textIn(leftHalf))},
-      {"skinCodeBox", {160, 30}, kTextColours, [](QWidget* w) { as<QLineEdit>(w)->setText("HIL"); },
+      {"skinCodeBox", "", {160, 30}, kTextColours, [](QWidget* w) { as<QLineEdit>(w)->setText("HIL"); },
        textProbes(at(rightInside), textIn(leftHalf))},
-      {"skinCombo", {160, 30}, kTextColours, [](QWidget* w) { as<skinCombo>(w)->setText("HIll"); },
+      {"skinCombo", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinCombo>(w)->setText("HIll"); },
        textProbes(at([](QWidget* w) { return QPoint(as<skinCombo>(w)->arrowRect().left() - 6, w->height() / 2); }),
                   textIn(leftHalf),
                   {{kUnfocused, "arrow", "foreColor",
                     at([](QWidget* w) { return as<skinCombo>(w)->arrowRect().center() + QPoint(0, -1); })},
                    {kFocused, "arrow", "foreColorFocused",
                     at([](QWidget* w) { return as<skinCombo>(w)->arrowRect().center() + QPoint(0, -1); })}})},
-      {"skinList", {160, 100}, kTextColours,
+      {"skinCombo", "ListOnly", {160, 30}, kTextColours,
+       [](QWidget* w) {
+         as<skinCombo>(w)->setEditable(false);
+         as<skinCombo>(w)->setText("HIll");
+       },
+       textProbes(at([](QWidget* w) { return QPoint(as<skinCombo>(w)->arrowRect().left() - 6, w->height() / 2); }),
+                  textIn(leftHalf))},
+      {"skinList", "", {160, 100}, kTextColours,
        [](QWidget* w) { as<QListWidget>(w)->addItems({"HIll", "HIll"}); },
        textProbes(at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }),
                   textIn([](QWidget* w) { return QRect(0, 0, w->width(), 50); }))},
-      {"skinNumber", {160, 30}, kTextColours, [](QWidget* w) { as<skinNumber>(w)->setValue(1234); },
+      {"skinNumber", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinNumber>(w)->setValue(1234); },
        textProbes(at([](QWidget* w) { return QPoint(6, w->height() / 2); }),
                   textIn([](QWidget* w) { return QRect(w->width() / 2, 0, w->width() / 2 - 18, w->height()); }),
                   {{kUnfocused, "calculator button", "foreColor", at([](QWidget* w) {
@@ -134,12 +142,12 @@ const std::vector<ControlCase>& cases() {
                     })},
                    {kUnfocused, "beside the calculator", "BackColor",
                     at([](QWidget* w) { return as<skinNumber>(w)->buttonRect().topLeft() + QPoint(1, 1); })}})},
-      {"skinDate", {160, 30}, kTextColours, [](QWidget* w) { as<skinDate>(w)->setDate(QDate(2024, 2, 1)); },
+      {"skinDate", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinDate>(w)->setDate(QDate(2024, 2, 1)); },
        textProbes(at([](QWidget* w) { return QPoint(as<skinDate>(w)->buttonRect().left() - 4, w->height() / 2); }),
                   textIn(leftHalf),
                   {{kFocused, "drop-down arrow", "foreColorFocused",
                     at([](QWidget* w) { return as<skinDate>(w)->buttonRect().center() + QPoint(0, -1); })}})},
-      {"skinButton",
+      {"skinButton", "",
        {120, 36},
        {"foreColor", "foreColorFocused", "foreColorDisabled", "BackColor", "backColorFocused", "backColorDisabled"},
        [](QWidget* w) { as<QAbstractButton>(w)->setText("HIll"); },
@@ -149,12 +157,12 @@ const std::vector<ControlCase>& cases() {
         {kNormal, "caption", "foreColor", textIn(whole)},
         {kFocused, "caption", "foreColorFocused", textIn(whole)},
         {kDisabled, "caption", "foreColorDisabled", textIn(whole)}}},
-      {"roundButton", {120, 36}, {"BackColor", "foreColor"},
+      {"roundButton", "", {120, 36}, {"BackColor", "foreColor"},
        [](QWidget* w) { as<QAbstractButton>(w)->setText("Hi"); },
        {{kAll, "face", "BackColor", at([](QWidget* w) { return QPoint(w->height() / 2, w->height() / 2); })},
         {kAll, "outline", "foreColor", at([](QWidget* w) { return QPoint(w->width() / 2, 0); })},
         {kAll, "caption", "foreColor", textIn([](QWidget* w) { return w->rect().adjusted(20, 3, -20, -3); })}}},
-      {"skinCheck", {160, 30}, {"foreColor", "CheckColor"},
+      {"skinCheck", "", {160, 30}, {"foreColor", "CheckColor"},
        [](QWidget* w) {
          as<QAbstractButton>(w)->setText("HIll");
          as<QAbstractButton>(w)->setChecked(true);
@@ -163,7 +171,7 @@ const std::vector<ControlCase>& cases() {
         {kAll, "mark", "CheckColor", at([](QWidget* w) { return as<skinCheck>(w)->boxRect().center(); })},
         {kAll, "caption", "foreColor",
          textIn([](QWidget* w) { return w->rect().adjusted(as<skinCheck>(w)->boxRect().right() + 2, 0, 0, 0); })}}},
-      {"plainCheck", {160, 30}, {"foreColor", "foreColorFocused", "foreColorDisabled"},
+      {"plainCheck", "", {160, 30}, {"foreColor", "foreColorFocused", "foreColorDisabled"},
        [](QWidget* w) {
          as<QAbstractButton>(w)->setText("HIll");
          as<QAbstractButton>(w)->setChecked(true);
@@ -176,7 +184,7 @@ const std::vector<ControlCase>& cases() {
          textIn([](QWidget* w) { return w->rect().adjusted(as<plainCheck>(w)->boxRect().right() + 2, 0, 0, 0); })},
         {kDisabled, "caption", "foreColorDisabled",
          textIn([](QWidget* w) { return w->rect().adjusted(as<plainCheck>(w)->boxRect().right() + 2, 0, 0, 0); })}}},
-      {"skinTabs", {300, 100},
+      {"skinTabs", "", {300, 100},
        {"TabBackColor", "TabBackColorSelected", "TabBorderColorHover", "TabInnerBorder", "TabInnerBorderSelected",
         "TabBorderColor", "TabBorderColorSelected", "borderColor", "foreColor"},
        [](QWidget* w) { as<skinTabs>(w)->setTabs({"Tab 1", "Tab 2"}); },
@@ -192,12 +200,12 @@ const std::vector<ControlCase>& cases() {
         {kAll, "page border", "borderColor", at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 1); })},
         {kAll, "page", "TabBackColorSelected", at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 5); })},
         {kAll, "captions", "foreColor", textIn([](QWidget* w) { return as<skinTabs>(w)->tabRect(1); })}}},
-      {"boxedLabel", {160, 30}, {"BackColor", "borderColor", "foreColor"},
+      {"boxedLabel", "", {160, 30}, {"BackColor", "borderColor", "foreColor"},
        [](QWidget* w) { w->setProperty("text", "HIll"); },
        {{kAll, "fill", "BackColor", at(rightInside)},
         {kAll, "border", "borderColor", at(leftEdge)},
         {kAll, "caption", "foreColor", textIn(leftHalf)}}},
-      {"Shape", {120, 60}, {"borderColor"}, [](QWidget*) {},
+      {"Shape", "", {120, 60}, {"borderColor"}, [](QWidget*) {},
        {{kNormal, "left outline", "borderColor", at(leftEdge)},
         {kNormal, "top outline", "borderColor", at([](QWidget* w) { return QPoint(w->width() / 2, 0); })},
         {kNormal, "bottom right corner", "borderColor",
@@ -270,7 +278,7 @@ TEST_P(ControlColours, EveryAreaShowsItsPropertyExactlyInEveryState) {
 
 INSTANTIATE_TEST_SUITE_P(Controls, ControlColours, ::testing::ValuesIn(cases()),
                          [](const ::testing::TestParamInfo<ControlCase>& param) {
-                           return std::string(param.param.className);
+                           return std::string(param.param.className) + param.param.variant;
                          });
 
 }  // namespace

@@ -1,0 +1,186 @@
+// The adapter as the engine uses it: members by name without regard to
+// case, invokable methods, Enabled as the widget's own flag, and one palette
+// change per widget per apply.
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "binding_fixture.h"
+#include "palvex/error.h"
+#include "palvex/qt/controls.h"
+#include "palvex/qt/palvex_qt.h"
+#include "palvex/win32.h"
+
+namespace palvex::qt::testing {
+namespace {
+
+// Counts the events of one type a widget receives.
+class EventCounter : public QObject {
+ public:
+  EventCounter(QWidget* widget, QEvent::Type type) : type_(type) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == type_) ++count;
+    return false;
+  }
+
+ private:
+  QEvent::Type type_;
+};
+
+Object& adapter(QWidget* widget) { return *object(widget).objectRef(); }
+
+class AdapterTest : public BindingTest {};
+
+TEST_F(AdapterTest, OneAdapterPerWidgetForItsLife) {
+  auto* edit = new QLineEdit;
+  const Variant first = object(edit);
+  EXPECT_EQ(first.objectRef(), object(edit).objectRef());
+  EXPECT_EQ(widgetOf(first), edit);
+  EXPECT_TRUE(object(nullptr).isNothing());
+  EXPECT_EQ(widgetOf(Variant(7)), nullptr);
+  delete edit;
+  EXPECT_EQ(widgetOf(first), nullptr);
+  EXPECT_PALVEX_ERROR(first.objectRef()->get("Tag"), ErrorNumber::ObjectNotSet, "no longer exists");
+}
+
+TEST_F(AdapterTest, MembersAreFoundWithoutRegardToCase) {
+  QLineEdit edit;
+  Object& o = adapter(&edit);
+  o.set("BACKCOLOR", Variant(std::int32_t{0x123456}));
+  EXPECT_EQ(o.get("backcolor").toInt32(), 0x123456);
+  o.set("TOOLTIP", Variant("hint"));  // a Q_PROPERTY
+  EXPECT_EQ(edit.toolTip(), QStringLiteral("hint"));
+  EXPECT_EQ(o.get("ReadOnly").toBool(), false);
+  EXPECT_EQ(o.get("tag").toString(), "");  // every widget has a Tag
+  edit.setProperty("Tag", QStringLiteral("note THEMEOVERRIDE"));
+  EXPECT_EQ(o.get("TAG").toString(), "note THEMEOVERRIDE");
+  EXPECT_PALVEX_ERROR(o.get("CheckColor"), ErrorNumber::NoSuchMember, "CheckColor");
+  EXPECT_PALVEX_ERROR(o.set("noSuchThing", Variant(1)), ErrorNumber::NoSuchMember, "noSuchThing");
+}
+
+TEST_F(AdapterTest, SuiteControlsTakeColoursOnTheirOwnProperties) {
+  skinText text;
+  Object& o = adapter(&text);
+  o.set("BORDERCOLOR", Variant(std::int32_t{0x010203}));
+  EXPECT_EQ(text.borderColor(), 0x010203);
+  o.set("tag", Variant("x"));
+  EXPECT_EQ(text.Tag(), QStringLiteral("x"));
+  EXPECT_PALVEX_ERROR(o.set("ControlClass", Variant("TAB")), ErrorNumber::InvalidCall, "read-only");
+}
+
+TEST_F(AdapterTest, InvokableMethodsAreCalledByName) {
+  QLineEdit edit;
+  Object& o = adapter(&edit);
+  o.call("SETTEXT", {Variant("typed")});
+  EXPECT_EQ(edit.text(), QStringLiteral("typed"));
+  o.call("clear");
+  EXPECT_TRUE(edit.text().isEmpty());
+  EXPECT_PALVEX_ERROR(o.call("setText", {Variant("a"), Variant("b")}), ErrorNumber::InvalidCall, "2 arguments");
+
+  slideButton slide;
+  slide.setCaptions({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+  Object& s = adapter(&slide);
+  EXPECT_EQ(widgetOf(s.call("pickbutton", {Variant(std::int16_t{1})})), slide.button(1));
+  EXPECT_TRUE(s.call("pickButton", {Variant(std::int16_t{3})}).isNothing());
+}
+
+TEST_F(AdapterTest, TheDispatchReachesPickButtonAndAplicarTema) {
+  QWidget host;
+  auto* slide = new slideButton(&host);
+  slide->setCaptions({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+  tema_->Aplicar(object(slide));
+  for (int i = 0; i < slide->count(); ++i)
+    EXPECT_EQ(slide->button(i)->BackColor(), toColourRef(themeColour("CCommandButton", "BackColor"))) << i;
+
+  auto* round = new roundButton(&host);
+  tema_->Aplicar(object(round));
+  EXPECT_EQ(round->BackColor(), tema_->BackColor());
+  EXPECT_EQ(round->foreColor(), tema_->LabelColor());
+}
+
+TEST_F(AdapterTest, EnabledIsTheWidgetsOwnFlagAndOnlyItsNetChangeIsMade) {
+  QMainWindow window;
+  auto* central = new QWidget;
+  window.setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+  auto* group = new QGroupBox;
+  layout->addWidget(group);
+  auto* inGroup = new QPushButton(QStringLiteral("in group"), group);
+  auto* disabled = new QPushButton(QStringLiteral("disabled"));
+  auto* enabled = new QPushButton(QStringLiteral("enabled"));
+  layout->addWidget(disabled);
+  layout->addWidget(enabled);
+  disabled->setEnabled(false);
+  group->setEnabled(false);
+
+  EXPECT_TRUE(adapter(inGroup).get("Enabled").toBool());  // its own flag, not the group's
+  EXPECT_FALSE(adapter(disabled).get("Enabled").toBool());
+
+  EventCounter inGroupEvents(inGroup, QEvent::EnabledChange);
+  EventCounter disabledEvents(disabled, QEvent::EnabledChange);
+  EventCounter enabledEvents(enabled, QEvent::EnabledChange);
+  tema_->configurarFormulario(object(&window));
+  EXPECT_EQ(inGroupEvents.count, 0);
+  EXPECT_EQ(disabledEvents.count, 0);
+  EXPECT_EQ(enabledEvents.count, 0);
+  EXPECT_FALSE(disabled->isEnabled());
+  EXPECT_TRUE(enabled->isEnabled());
+
+  group->setEnabled(true);
+  EXPECT_TRUE(inGroup->isEnabled());
+
+  // Outside an apply the host's writes take effect at once.
+  adapter(enabled).set("enabled", Variant(false));
+  EXPECT_FALSE(enabled->isEnabled());
+}
+
+TEST_F(AdapterTest, EachWidgetGetsOnePaletteChangePerApply) {
+  QMainWindow window;
+  auto* central = new QWidget;
+  window.setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+  auto* button = new QPushButton(QStringLiteral("b"));
+  auto* edit = new QLineEdit;
+  auto* group = new QGroupBox;
+  layout->addWidget(button);
+  layout->addWidget(edit);
+  layout->addWidget(group);
+  auto* inGroup = new QLineEdit(group);
+
+  for (int theme : {0, 1}) {
+    loadFixtureTheme(theme);
+    EventCounter buttonEvents(button, QEvent::PaletteChange);
+    EventCounter editEvents(edit, QEvent::PaletteChange);
+    EventCounter inGroupEvents(inGroup, QEvent::PaletteChange);
+    tema_->configurarFormulario(object(&window));
+    EXPECT_EQ(buttonEvents.count, 1) << theme;
+    EXPECT_EQ(editEvents.count, 1) << theme;
+    EXPECT_EQ(inGroupEvents.count, 1) << theme;
+  }
+  // Applying the same colours again changes nothing.
+  EventCounter again(button, QEvent::PaletteChange);
+  tema_->configurarFormulario(object(&window));
+  EXPECT_EQ(again.count, 0);
+}
+
+TEST_F(AdapterTest, FormsAndContainersAnswerTheMembersTheFormElementUses) {
+  QMainWindow window;
+  Object& form = adapter(&window);
+  EXPECT_TRUE(form.isForm());
+  EXPECT_TRUE(win32::IsWindow(form.get("hWnd").toInt32()));
+  EXPECT_EQ(form.get("hWnd").toInt32(), form.get("hwnd").toInt32());
+  auto* button = new QPushButton(&window);
+  Variant ignored;
+  EXPECT_EQ(adapter(button).tryGet("hWnd", ignored), Lookup::NoMember);
+  EXPECT_EQ(adapter(button).tryGet("Controls", ignored), Lookup::NoMember);
+}
+
+}  // namespace
+}  // namespace palvex::qt::testing

@@ -1,0 +1,499 @@
+// What a user sees: a window holding every kind of widget each element
+// colours, themed with the fixture theme and grabbed; the pixel in each area
+// is the theme's value exactly, in the normal, focused and disabled states.
+
+#include <functional>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QHoverEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "binding_fixture.h"
+#include "palvex/globales.h"
+#include "palvex/elements.h"
+#include "palvex/qt/controls.h"
+#include "palvex/qt/controls_ui_loader.h"
+#include "palvex/qt/palvex_qt.h"
+#include "palvex/system_colours.h"
+
+namespace host {
+
+// A host panel of a kind the engine does not know, painting its background.
+class Panel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Panel(QWidget* parent = nullptr) : QWidget(parent) {
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+  }
+};
+
+}  // namespace host
+
+namespace palvex::qt::testing {
+namespace {
+
+const QString kText = QStringLiteral("MMMM");
+
+// Every kind of widget the elements colour, each with a name the checks use.
+struct Form {
+  QMainWindow window;
+  QMenu* fileMenu = nullptr;
+  QMenu* recentMenu = nullptr;
+
+  template <class W, class... Args>
+  W* add(const char* name, int row, int column, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)...);
+    w->setObjectName(QString::fromLatin1(name));
+    grid->addWidget(w, row, column);
+    return w;
+  }
+  template <class W = QWidget>
+  W* get(const char* name) const {
+    auto* w = window.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+
+  Form() {
+    auto* central = new QWidget;
+    central->setObjectName(QStringLiteral("central"));
+    window.setCentralWidget(central);
+    grid = new QGridLayout(central);
+    grid->setContentsMargins(12, 12, 12, 12);
+
+    add<QPushButton>("button", 0, 0, kText);
+    add<QPushButton>("buttonFocused", 0, 1, kText);
+    add<QPushButton>("buttonDisabled", 0, 2, kText)->setEnabled(false);
+    add<QToolButton>("toolButton", 0, 3)->setText(kText);
+    add<QPushButton>("buttonOverride", 0, 4, kText)->setProperty("Tag", QStringLiteral("THEMEOVERRIDE"));
+
+    add<QLineEdit>("edit", 1, 0, kText);
+    add<QLineEdit>("editFocused", 1, 1, kText);
+    add<QLineEdit>("editDisabled", 1, 2, kText)->setEnabled(false);
+    add<QLineEdit>("editOverride", 1, 3, kText)->setProperty("Tag", QStringLiteral("keep it, ThemeOverride"));
+    add<QComboBox>("combo", 1, 4)->addItem(kText);
+
+    auto* comboEdit = add<QComboBox>("comboEdit", 2, 0);
+    comboEdit->setEditable(true);
+    comboEdit->addItem(kText);
+    add<QSpinBox>("spin", 2, 1)->setValue(88);
+    add<QPlainTextEdit>("plain", 2, 2, kText);
+    add<QListWidget>("list", 2, 3)->addItem(kText);
+    add<host::Panel>("panel", 2, 4)->setMinimumSize(40, 30);
+
+    auto* tabs = add<QTabWidget>("tabs", 3, 0, nullptr);
+    tabs->addTab(new QWidget, QStringLiteral("AA"));
+    tabs->addTab(new QWidget, QStringLiteral("BB"));
+    tabs->setMinimumSize(120, 80);
+    auto* tabBar = add<QTabBar>("tabBar", 3, 1, nullptr);
+    tabBar->addTab(QStringLiteral("AA"));
+    tabBar->addTab(QStringLiteral("BB"));
+    auto* check = add<QCheckBox>("check", 3, 2, kText);
+    check->setChecked(true);
+    add<QLabel>("label", 3, 3, kText);
+    auto* boxed = add<QLabel>("boxed", 3, 4, kText);
+    boxed->setFrameShape(QFrame::Box);
+    boxed->setMinimumWidth(90);
+
+    auto* shape = add<QFrame>("shape", 4, 0, nullptr);
+    shape->setFrameShape(QFrame::Box);
+    shape->setMinimumSize(40, 30);
+    auto* table = add<QTableWidget>("grid", 4, 1, 2, 2, nullptr);
+    table->setHorizontalHeaderLabels({QStringLiteral("HH"), QStringLiteral("HH")});
+    table->setItem(0, 0, new QTableWidgetItem(kText));
+    table->setItem(1, 0, new QTableWidgetItem(kText));
+    table->setMinimumSize(260, 140);
+    table->setCurrentCell(1, 0);
+    auto* frame = add<QGroupBox>("group", 4, 2, nullptr);
+    frame->setMinimumSize(80, 50);
+    auto* kept = add<QFrame>("frameOverride", 4, 3, nullptr);
+    kept->setProperty("Tag", QStringLiteral("THEMEOVERRIDE"));
+    kept->setAutoFillBackground(true);
+    kept->setMinimumSize(120, 60);
+    auto* inKept = new QGridLayout(kept);
+    auto* keptLabel = new QLabel(kText);
+    keptLabel->setObjectName(QStringLiteral("labelInKept"));
+    inKept->addWidget(keptLabel, 0, 0);
+    auto* keptRadio = new QRadioButton(kText);
+    keptRadio->setObjectName(QStringLiteral("radioInKept"));
+    inKept->addWidget(keptRadio, 1, 0);
+
+    auto* toolbar = window.addToolBar(QStringLiteral("tools"));
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->addAction(QStringLiteral("T"));
+    window.statusBar()->setObjectName(QStringLiteral("status"));
+    window.menuBar()->setObjectName(QStringLiteral("menuBar"));
+    fileMenu = window.menuBar()->addMenu(QStringLiteral("File"));
+    fileMenu->addAction(QStringLiteral("Open"));
+    recentMenu = fileMenu->addMenu(QStringLiteral("Recent"));
+    recentMenu->addAction(QStringLiteral("one"));
+    window.resize(1100, 700);
+  }
+
+ private:
+  QGridLayout* grid = nullptr;
+};
+
+// A pixel that must be a theme value: where, and which value.
+struct Sample {
+  const char* widget;
+  std::function<QPoint(QWidget*)> at;
+  const char* element;
+  const char* property;
+};
+
+// Text (or a mark) that must be drawn in a theme value somewhere in an area.
+struct Ink {
+  const char* widget;
+  std::function<QRect(QWidget*)> area;  // empty: the whole widget
+  const char* element;
+  const char* property;
+};
+
+QPoint corner(QWidget*) { return {3, 3}; }
+QPoint leftEdge(QWidget* w) { return {0, w->height() / 2}; }
+QPoint rightInside(QWidget* w) { return {w->width() - 4, w->height() / 2}; }
+QPoint bottomRight(QWidget* w) { return {w->width() - 1, w->height() - 1}; }
+QRect whole(QWidget*) { return {}; }
+
+QTabBar* barOf(QWidget* w) {
+  auto* bar = qobject_cast<QTabBar*>(w);
+  return bar ? bar : w->findChild<QTabBar*>();
+}
+QPoint inTab(QWidget* w, int tab, int inset) {
+  QTabBar* bar = barOf(w);
+  const QRect r = bar->tabRect(tab);
+  return bar->mapTo(w, QPoint(r.left() + inset, r.top() + (inset == 3 ? 3 : r.height() / 2)));
+}
+
+QTableWidget* table(QWidget* w) { return static_cast<QTableWidget*>(w); }
+QPoint inCell(QWidget* w, int row) {
+  const QRect r = table(w)->visualRect(table(w)->model()->index(row, 0));
+  return table(w)->viewport()->mapTo(w, r.topLeft() + QPoint(1, 1));
+}
+QRect cellArea(QWidget* w, int row) {
+  const QRect r = table(w)->visualRect(table(w)->model()->index(row, 0));
+  return QRect(table(w)->viewport()->mapTo(w, r.topLeft()), r.size());
+}
+QPoint gridLine(QWidget* w) {
+  const QRect r = table(w)->visualRect(table(w)->model()->index(0, 0));
+  return table(w)->viewport()->mapTo(w, QPoint(r.right() + 1, r.center().y()));
+}
+QPoint beyondCells(QWidget* w) {
+  QWidget* viewport = table(w)->viewport();
+  return viewport->mapTo(w, QPoint(viewport->width() - 3, viewport->height() - 3));
+}
+QHeaderView* header(QWidget* w) { return table(w)->horizontalHeader(); }
+QPoint inHeader(QWidget* w) { return header(w)->mapTo(w, QPoint(header(w)->sectionViewportPosition(0) + 2, 2)); }
+QPoint headerLine(QWidget* w) {
+  QHeaderView* h = header(w);
+  return h->mapTo(w, QPoint(h->sectionViewportPosition(0) + h->sectionSize(0) - 1, h->height() / 2));
+}
+QRect headerArea(QWidget* w) {
+  QHeaderView* h = header(w);
+  return QRect(h->mapTo(w, QPoint(h->sectionViewportPosition(0), 0)), QSize(h->sectionSize(0), h->height()));
+}
+QRect indicator(QWidget* w) {
+  QStyleOptionButton option;
+  option.initFrom(w);
+  return w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, w);
+}
+
+// The samples of the normal state (nothing focused).
+const std::vector<Sample>& normalSamples() {
+  static const std::vector<Sample> samples = {
+      {"central", corner, "CForm", "BackColor"},
+      {"group", rightInside, "CForm", "BackColor"},
+      {"button", corner, "CCommandButton", "BackColor"},
+      {"buttonDisabled", corner, "CCommandButton", "backColorDisabled"},
+      {"toolButton", corner, "CCommandButton", "BackColor"},
+      {"edit", rightInside, "CText", "BackColor"},
+      {"edit", leftEdge, "CText", "borderColor"},
+      {"editDisabled", rightInside, "CText", "BackColor"},
+      {"combo", corner, "CText", "BackColor"},
+      {"combo", leftEdge, "CText", "borderColor"},
+      {"comboEdit", corner, "CText", "BackColor"},
+      {"spin", corner, "CText", "BackColor"},
+      {"spin", leftEdge, "CText", "borderColor"},
+      {"plain", [](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }, "CText", "BackColor"},
+      {"plain", leftEdge, "CText", "borderColor"},
+      {"list", [](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }, "CText", "BackColor"},
+      {"list", leftEdge, "CText", "borderColor"},
+      {"tabs", [](QWidget* w) { return inTab(w, 0, 0); }, "CTabStrip", "TabBorderColorSelected"},
+      {"tabs", [](QWidget* w) { return inTab(w, 0, 1); }, "CTabStrip", "TabInnerBorderSelected"},
+      {"tabs", [](QWidget* w) { return inTab(w, 0, 3); }, "CTabStrip", "TabBackColorSelected"},
+      {"tabs", [](QWidget* w) { return inTab(w, 1, 0); }, "CTabStrip", "TabBorderColor"},
+      {"tabs", [](QWidget* w) { return inTab(w, 1, 1); }, "CTabStrip", "TabInnerBorder"},
+      {"tabs", [](QWidget* w) { return inTab(w, 1, 3); }, "CTabStrip", "TabBackColor"},
+      {"tabs", bottomRight, "CTabStrip", "borderColor"},
+      {"tabBar", [](QWidget* w) { return inTab(w, 0, 3); }, "CTabStrip", "TabBackColorSelected"},
+      {"tabBar", [](QWidget* w) { return inTab(w, 1, 0); }, "CTabStrip", "TabBorderColor"},
+      {"labelInKept", rightInside, "CForm", "BackColor"},
+      {"radioInKept", rightInside, "CForm", "BackColor"},
+      {"boxed", leftEdge, "CText", "borderColor"},
+      {"boxed", rightInside, "CText", "BackColor"},
+      {"shape", leftEdge, "CShape", "borderColor"},
+      {"grid", [](QWidget* w) { return inCell(w, 0); }, "CGrid", "BackColor"},
+      {"grid", [](QWidget* w) { return inCell(w, 1); }, "CGrid", "backColorSel"},
+      {"grid", gridLine, "CGrid", "gridColor"},
+      {"grid", beyondCells, "CGrid", "backColorBkg"},
+      {"grid", inHeader, "CGrid", "backColorFixed"},
+      {"grid", headerLine, "CGrid", "gridColorFixed"},
+      {"toolbar", rightInside, "CToolBar", "BackColor"},
+      {"status", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CStatusBar", "BackColor"},
+      {"menuBar", rightInside, "CForm", "MenuColor"},
+  };
+  return samples;
+}
+
+const std::vector<Ink>& normalInk() {
+  static const std::vector<Ink> ink = {
+      {"button", whole, "CCommandButton", "foreColor"},
+      {"buttonDisabled", whole, "CCommandButton", "foreColorDisabled"},
+      {"toolButton", whole, "CCommandButton", "foreColor"},
+      {"edit", whole, "CText", "foreColor"},
+      {"editDisabled", whole, "CText", "foreColor"},
+      {"combo", whole, "CText", "foreColor"},
+      {"comboEdit", whole, "CText", "foreColor"},
+      {"spin", whole, "CText", "foreColor"},
+      {"plain", whole, "CText", "foreColor"},
+      {"list", whole, "CText", "foreColor"},
+      {"check", indicator, "CCheckBox", "CheckColor"},
+      {"check", whole, "CCheckBox", "foreColor"},
+      {"labelInKept", whole, "CLabel", "foreColor"},
+      {"radioInKept", whole, "CLabel", "foreColor"},
+      {"boxed", whole, "CText", "foreColor"},
+      {"grid", [](QWidget* w) { return cellArea(w, 0); }, "CGrid", "foreColor"},
+      {"grid", [](QWidget* w) { return cellArea(w, 1); }, "CGrid", "foreColorSel"},
+      {"grid", headerArea, "CGrid", "foreColorFixed"},
+  };
+  return ink;
+}
+
+class ColoursTest : public BindingTest {
+ protected:
+  // Themes the form with the focus on a widget that has no focused colours.
+  void configure() {
+    form_.get("panel")->setFocus();
+    tema_->configurarFormulario(object(&form_.window));
+    settle();
+  }
+
+  void expectSamples(const QImage& image, const std::vector<Sample>& samples, const std::string& state) {
+    for (const Sample& s : samples) {
+      QWidget* w = form_.get(s.widget);
+      if (!w) continue;
+      EXPECT_EQ(pixel(image, w, s.at(w)).name(), themeColour(s.element, s.property).name())
+          << state << ": " << s.widget << " should show " << s.element << "." << s.property;
+    }
+  }
+
+  void expectInk(const QImage& image, const std::vector<Ink>& inks, const std::string& state) {
+    for (const Ink& i : inks) {
+      QWidget* w = form_.get(i.widget);
+      if (!w) continue;
+      EXPECT_GE(countColour(image, w, themeColour(i.element, i.property), i.area(w)), 4)
+          << state << ": " << i.widget << " should draw in " << i.element << "." << i.property;
+    }
+  }
+
+  Form form_;
+};
+
+TEST_F(ColoursTest, EveryAreaShowsItsThemeValueAndSwitchingThemesRecolours) {
+  showActive(&form_.window);
+  for (int theme : {0, 1}) {
+    loadFixtureTheme(theme);
+    configure();
+    const QImage image = shot(&form_.window);
+    const std::string state = "theme " + std::to_string(theme);
+    expectSamples(image, normalSamples(), state);
+    expectInk(image, normalInk(), state);
+    // Border style 1 of the first theme is a single line; 0 of the second none at all.
+    if (theme == 0)
+      expectSamples(image, {{"grid", leftEdge, "CGrid", "gridColorFixed"}}, state);
+    else
+      EXPECT_EQ(form_.get<QTableWidget>("grid")->frameWidth(), 0);
+  }
+}
+
+TEST_F(ColoursTest, FocusedWidgetsShowTheFocusedColours) {
+  showActive(&form_.window);
+  configure();
+  form_.get("buttonFocused")->setFocus();
+  settle();
+  QImage image = shot(&form_.window);
+  expectSamples(image, {{"buttonFocused", corner, "CCommandButton", "backColorFocused"},
+                        {"button", corner, "CCommandButton", "BackColor"}},
+                "button focused");
+  expectInk(image, {{"buttonFocused", whole, "CCommandButton", "foreColorFocused"}}, "button focused");
+
+  for (const char* name : {"editFocused", "comboEdit", "spin", "plain"}) {
+    form_.get(name)->setFocus();
+    settle();
+    image = shot(&form_.window);
+    expectSamples(image, {{name, corner, "CText", "backColorFocused"}, {name, leftEdge, "CText", "borderColorFocused"},
+                          {"buttonFocused", corner, "CCommandButton", "BackColor"},
+                          {"edit", leftEdge, "CText", "borderColor"}},
+                  std::string(name) + " focused");
+    expectInk(image, {{name, whole, "CText", "foreColorFocused"}}, std::string(name) + " focused");
+  }
+}
+
+TEST_F(ColoursTest, HoveredTabShowsTheHoverBorder) {
+  showActive(&form_.window);
+  configure();
+  auto* bar = form_.get<QTabBar>("tabBar");
+  const QPoint over = bar->tabRect(1).center();
+  const QPointF global = bar->mapToGlobal(QPointF(over));
+  QHoverEvent enter(QEvent::HoverEnter, over, global, QPointF(-1, -1));
+  QApplication::sendEvent(bar, &enter);
+  QHoverEvent move(QEvent::HoverMove, over, global, over);
+  QApplication::sendEvent(bar, &move);
+  settle();
+  expectSamples(shot(bar), {{"tabBar", [](QWidget* w) { return inTab(w, 1, 0); }, "CTabStrip", "TabBorderColorHover"}},
+                "hover");
+}
+
+TEST_F(ColoursTest, OpenMenusShowTheMenuColourAlsoForMenusAddedLater) {
+  showActive(&form_.window);
+  configure();
+  QMenu* later = form_.window.menuBar()->addMenu(QStringLiteral("Later"));
+  later->addAction(QStringLiteral("late item"));
+  QMenu* laterSub = later->addMenu(QStringLiteral("Deeper"));
+  laterSub->addAction(QStringLiteral("deep item"));
+  settle();
+  for (QMenu* menu : {form_.fileMenu, form_.recentMenu, later, laterSub}) {
+    menu->popup(form_.window.mapToGlobal(QPoint(100, 100)));
+    settle();
+    const QRect item = menu->actionGeometry(menu->actions().first());
+    const QImage image = menu->grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(item.right() - 3, item.center().y())).name(),
+              themeColour("CForm", "MenuColor").name())
+        << menu->title().toStdString();
+    menu->hide();
+  }
+}
+
+TEST_F(ColoursTest, WidgetsTheEngineLeavesAloneKeepTheirColours) {
+  showActive(&form_.window);
+  const std::vector<std::pair<const char*, QPoint>> kept = {
+      {"buttonOverride", {3, 3}}, {"editOverride", {0, 10}}, {"panel", {5, 5}}, {"frameOverride", {3, 3}}};
+  QImage before = shot(&form_.window);
+  std::vector<QString> colours;
+  for (const auto& [name, at] : kept) colours.push_back(pixel(before, form_.get(name), at).name());
+  for (int theme : {0, 1}) {
+    loadFixtureTheme(theme);
+    configure();
+    const QImage after = shot(&form_.window);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+      EXPECT_EQ(pixel(after, form_.get(kept[i].first), kept[i].second).name(), colours[i])
+          << kept[i].first << " theme " << theme;
+  }
+}
+
+TEST_F(ColoursTest, SystemColoursFollowTheApplicationPalette) {
+  showActive(&form_.window);
+  globales::sharedForm()->setBackColor(systemColour(15));          // button face
+  globales::sharedButton()->setBackColor(systemColour(5));         // window background
+  globales::sharedText()->setForeColor(systemColour(8));           // window text
+  configure();
+  const QPalette original = QApplication::palette();
+  QImage image = shot(&form_.window);
+  EXPECT_EQ(pixel(image, form_.get("central"), {3, 3}).name(), original.color(QPalette::Button).name());
+  EXPECT_EQ(pixel(image, form_.get("button"), {3, 3}).name(), original.color(QPalette::Base).name());
+
+  QPalette changed = original;
+  changed.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
+  changed.setColor(QPalette::Base, QColor(0x65, 0x43, 0x21));
+  changed.setColor(QPalette::Text, QColor(0x0A, 0x0B, 0x0C));
+  QApplication::setPalette(changed);
+  settle();
+  image = shot(&form_.window);
+  EXPECT_EQ(pixel(image, form_.get("central"), {3, 3}).name(), QStringLiteral("#123456"));
+  EXPECT_EQ(pixel(image, form_.get("button"), {3, 3}).name(), QStringLiteral("#654321"));
+  EXPECT_GE(countColour(image, form_.get("edit"), QColor(0x0A, 0x0B, 0x0C)), 4);
+  QApplication::setPalette(original);
+  settle();
+}
+
+TEST_F(ColoursTest, AUiFormWithStockAndSuiteControlsIsThemed) {
+  const QByteArray ui = R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Customer</class>
+ <widget class="QWidget" name="Customer">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>420</width><height>200</height></rect></property>
+  <layout class="QVBoxLayout" name="layout">
+   <item><widget class="QPushButton" name="save"><property name="text"><string>MMMM</string></property></widget></item>
+   <item><widget class="QLineEdit" name="name"><property name="text"><string>MMMM</string></property></widget></item>
+   <item><widget class="QLineEdit" name="kept">
+     <property name="Tag" stdset="0"><string>THEMEOVERRIDE</string></property></widget></item>
+   <item><widget class="QLabel" name="asText">
+     <property name="text"><string>MMMM</string></property>
+     <property name="ControlClass" stdset="0"><string>TEXT</string></property></widget></item>
+   <item><widget class="palvex::qt::skinButton" name="skinSave"><property name="Caption"><string>MMMM</string></property></widget></item>
+   <item><widget class="skinText" name="skinName"/></item>
+  </layout>
+ </widget>
+</ui>)";
+  QBuffer buffer;
+  buffer.setData(ui);
+  buffer.open(QIODevice::ReadOnly);
+  UiLoader loader;
+  std::unique_ptr<QWidget> customer(loader.load(&buffer));
+  ASSERT_NE(customer, nullptr) << loader.errorString().toStdString();
+  showActive(customer.get());
+  customer->findChild<QWidget*>(QStringLiteral("kept"))->setFocus();  // no focused colours there
+  settle();
+  const QColor keptBefore = pixel(shot(customer.get()), customer->findChild<QWidget*>("kept"), {4, 10});
+
+  tema_->configurarFormulario(object(customer.get()));
+  settle();
+  const QImage image = shot(customer.get());
+  auto at = [&](const char* name, QPoint p) {
+    auto* w = customer->findChild<QWidget*>(QString::fromLatin1(name));
+    return w ? pixel(image, w, p).name() : QStringLiteral("missing");
+  };
+  EXPECT_EQ(pixel(image, customer.get(), {1, 1}).name(), themeColour("CForm", "BackColor").name());
+  EXPECT_EQ(at("save", {3, 3}), themeColour("CCommandButton", "BackColor").name());
+  EXPECT_EQ(at("name", {0, 10}), themeColour("CText", "borderColor").name());
+  EXPECT_EQ(at("kept", {4, 10}), keptBefore.name());
+  EXPECT_EQ(at("asText", {2, 2}), themeColour("CText", "BackColor").name());
+  EXPECT_GE(countColour(image, customer->findChild<QWidget*>("asText"), themeColour("CText", "foreColor")), 4);
+  auto* skinSave = customer->findChild<skinButton*>("skinSave");
+  ASSERT_NE(skinSave, nullptr);
+  EXPECT_EQ(skinSave->BackColor(), toColourRef(themeColour("CCommandButton", "BackColor")));
+  EXPECT_EQ(at("skinSave", {skinSave->width() / 2, 2}), themeColour("CCommandButton", "BackColor").name());
+  auto* skinName = customer->findChild<skinText*>("skinName");
+  ASSERT_NE(skinName, nullptr);
+  EXPECT_EQ(skinName->borderColor(), toColourRef(themeColour("CText", "borderColor")));
+}
+
+}  // namespace
+}  // namespace palvex::qt::testing
+
+#include "colours_test.moc"

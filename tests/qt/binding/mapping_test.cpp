@@ -1,0 +1,306 @@
+// The mapping table: what the engine's dispatch sees of each kind of widget,
+// how a host changes it per widget and per class, and which widgets a form's
+// Controls lists.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "binding_fixture.h"
+#include "palvex/globales.h"
+#include "palvex/qt/controls.h"
+#include "palvex/qt/palvex_qt.h"
+
+namespace host {
+
+// A host widget of a class the table does not know.
+class MeterWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
+class BigMeter : public MeterWidget {
+  Q_OBJECT
+
+ public:
+  using MeterWidget::MeterWidget;
+};
+
+}  // namespace host
+
+namespace palvex::qt::testing {
+namespace {
+
+using host::BigMeter;
+using host::MeterWidget;
+
+struct Expected {
+  std::string typeName;
+  std::optional<std::string> controlClass;  // nullopt: the widget declares none
+  bool form = false;
+};
+
+struct MappingCase {
+  const char* name;
+  std::function<QWidget*(QWidget* parent)> make;
+  Expected expected;
+};
+
+template <class W>
+std::function<QWidget*(QWidget*)> make() {
+  return [](QWidget* parent) -> QWidget* { return new W(parent); };
+}
+
+QWidget* framedLabel(QWidget* parent) {
+  auto* label = new QLabel(QStringLiteral("boxed"), parent);
+  label->setFrameShape(QFrame::Box);
+  return label;
+}
+
+QWidget* frameWithChild(QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  new QLabel(QStringLiteral("inside"), frame);
+  return frame;
+}
+
+QWidget* toolButtonOnToolbar(QWidget* parent) {
+  auto* bar = new QToolBar(parent);
+  auto* button = new QToolButton;
+  bar->addWidget(button);
+  return button;
+}
+
+Expected read(QWidget* widget) {
+  Variant v = object(widget);
+  Object& o = *v.objectRef();
+  Expected e;
+  e.typeName = o.typeName();
+  Variant cc;
+  if (o.tryGet("ControlClass", cc) == Lookup::Found) e.controlClass = cc.toString();
+  e.form = o.isForm();
+  return e;
+}
+
+class MappingTest : public BindingTest {};
+
+TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
+  const std::optional<std::string> none;
+  const std::vector<MappingCase> cases = {
+      {"main window", [](QWidget*) -> QWidget* { return new QMainWindow; }, {"Form", none, true}},
+      {"dialog", [](QWidget*) -> QWidget* { return new QDialog; }, {"Form", none, true}},
+      {"top-level plain widget", [](QWidget*) -> QWidget* { return new QWidget; }, {"Form", none, true}},
+      {"group box", make<QGroupBox>(), {"Frame", none}},
+      {"frame holding children", frameWithChild, {"Frame", none}},
+      {"empty frame", make<QFrame>(), {"Shape", none}},
+      {"push button", make<QPushButton>(), {"CommandButton", "BUTTON"}},
+      {"tool button", make<QToolButton>(), {"CommandButton", "BUTTON"}},
+      {"tool button on a toolbar", toolButtonOnToolbar, {"ToolbarButton", none}},
+      {"line edit", make<QLineEdit>(), {"TextBox", "TEXT"}},
+      {"combo box", make<QComboBox>(), {"ComboBox", "TEXT"}},
+      {"spin box", make<QSpinBox>(), {"TextBox", "TEXT"}},
+      {"double spin box", make<QDoubleSpinBox>(), {"TextBox", "TEXT"}},
+      {"date edit", make<QDateEdit>(), {"TextBox", "TEXT"}},
+      {"date-time edit", make<QDateTimeEdit>(), {"TextBox", "TEXT"}},
+      {"plain text edit", make<QPlainTextEdit>(), {"TextBox", "TEXT"}},
+      {"text edit", make<QTextEdit>(), {"TextBox", "TEXT"}},
+      {"list view", make<QListView>(), {"ListBox", "TEXT"}},
+      {"list widget", make<QListWidget>(), {"ListBox", "TEXT"}},
+      {"tab widget", make<QTabWidget>(), {"TabStrip", "TAB"}},
+      {"tab bar", make<QTabBar>(), {"TabStrip", "TAB"}},
+      {"check box", make<QCheckBox>(), {"CheckBox", "CHECK"}},
+      {"radio button", make<QRadioButton>(), {"OptionButton", none}},
+      {"label", make<QLabel>(), {"Label", none}},
+      {"label with a frame", framedLabel, {"boxedLabel", none}},
+      {"table view", make<QTableView>(), {"MSFlexGrid", none}},
+      {"table widget", make<QTableWidget>(), {"MSFlexGrid", none}},
+      {"toolbar", make<QToolBar>(), {"Toolbar", none}},
+      {"status bar", make<QStatusBar>(), {"StatusBar", none}},
+      {"unknown stock widget", make<QProgressBar>(), {"QProgressBar", none}},
+      {"unknown host widget", make<MeterWidget>(), {"MeterWidget", none}},
+      {"suite text box", make<skinText>(), {"skinText", "TEXT"}},
+      {"suite code box", make<skinCodeBox>(), {"skinCodeBox", "TEXT"}},
+      {"suite combo", make<skinCombo>(), {"skinCombo", "TEXT"}},
+      {"suite tabs", make<skinTabs>(), {"skinTabs", "TAB"}},
+      {"suite button", make<skinButton>(), {"skinButton", "BUTTON"}},
+      {"suite check", make<skinCheck>(), {"skinCheck", "CHECK"}},
+      {"suite round button", make<roundButton>(), {"roundButton", none}},
+      {"suite boxed label", make<boxedLabel>(), {"boxedLabel", none}},
+      {"suite plain check", make<plainCheck>(), {"plainCheck", none}},
+      {"suite slide button", make<slideButton>(), {"slideButton", none}},
+      {"suite shape", make<Shape>(), {"Shape", none}},
+  };
+  QWidget host;
+  for (const MappingCase& c : cases) {
+    QWidget* widget = c.make(&host);
+    ASSERT_NE(widget, nullptr) << c.name;
+    const Expected got = read(widget);
+    EXPECT_EQ(got.typeName, c.expected.typeName) << c.name;
+    EXPECT_EQ(got.controlClass, c.expected.controlClass) << c.name;
+    EXPECT_EQ(got.form, c.expected.form) << c.name;
+    if (widget->isWindow()) delete widget;
+  }
+}
+
+TEST_F(MappingTest, DynamicPropertiesOverrideTheTablePerWidget) {
+  QWidget host;
+  auto* label = new QLabel(&host);
+  label->setProperty("ControlClass", QStringLiteral("TEXT"));
+  EXPECT_EQ(read(label).controlClass, std::optional<std::string>("TEXT"));
+
+  // A TypeName of its own sends the widget to the dispatch by type name.
+  auto* check = new QCheckBox(&host);
+  check->setProperty("TypeName", QStringLiteral("CheckBox"));
+  EXPECT_EQ(read(check).typeName, "CheckBox");
+  EXPECT_EQ(read(check).controlClass, std::nullopt);
+
+  // So the standard check box rule colours it: label colour and form colour.
+  tema_->Aplicar(object(check));
+  Object& o = *object(check).objectRef();
+  EXPECT_EQ(o.get("foreColor").toInt32(), toColourRef(themeColour("CLabel", "foreColor")));
+  EXPECT_EQ(o.get("BackColor").toInt32(), globales::formBackColorCache());
+
+  // The engine's own Tag and ControlClass writes land in dynamic properties.
+  auto* button = new QPushButton(&host);
+  o.set("Tag", Variant("x"));  // on the check box
+  object(button).objectRef()->set("controlclass", Variant(""));
+  EXPECT_EQ(check->property("Tag").toString(), QStringLiteral("x"));
+  EXPECT_EQ(read(button).controlClass, std::optional<std::string>(""));
+}
+
+TEST_F(MappingTest, RegisteredClassesAndTheirSubclassesFollowTheRegistration) {
+  registerWidgetClass<MeterWidget>({"", "BUTTON", Paint::Auto});
+  QWidget host;
+  auto* meter = new MeterWidget(&host);
+  auto* big = new BigMeter(&host);
+  EXPECT_EQ(read(meter).typeName, "MeterWidget");
+  EXPECT_EQ(read(meter).controlClass, std::optional<std::string>("BUTTON"));
+  EXPECT_EQ(read(big).typeName, "MeterWidget");
+
+  // Painted as a button: the element's colours are taken by name.
+  tema_->Aplicar(object(meter));
+  EXPECT_EQ(object(meter).objectRef()->get("backcolor").toInt32(),
+            toColourRef(themeColour("CCommandButton", "BackColor")));
+
+  registerWidgetClass("host::BigMeter", {"MSFlexGrid", "", Paint::Auto});
+  EXPECT_EQ(read(big).typeName, "MSFlexGrid");
+  EXPECT_EQ(read(big).controlClass, std::nullopt);
+
+  EXPECT_TRUE(unregisterWidgetClass("host::BigMeter"));
+  EXPECT_TRUE(unregisterWidgetClass(MeterWidget::staticMetaObject.className()));
+  EXPECT_FALSE(unregisterWidgetClass("host::BigMeter"));
+  EXPECT_EQ(read(big).typeName, "BigMeter");
+  EXPECT_EQ(read(big).controlClass, std::nullopt);
+}
+
+std::vector<std::string> namesOf(QWidget* form) {
+  std::vector<std::string> names;
+  for (const Variant& item : object(form).objectRef()->get("Controls").toObject()->enumerate())
+    names.push_back(widgetOf(item)->objectName().toStdString());
+  return names;
+}
+
+template <class W>
+W* named(const char* name, QWidget* parent) {
+  auto* w = new W(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+TEST_F(MappingTest, ControlsListsPlacedWidgetsDepthFirstAndNoInnerParts) {
+  QMainWindow window;
+  window.menuBar()->addMenu(QStringLiteral("File"));
+  auto* central = new QWidget;
+  window.setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+
+  auto* group = named<QGroupBox>("group", central);
+  layout->addWidget(group);
+  named<QLabel>("groupLabel", group);
+  named<QComboBox>("groupCombo", group)->setEditable(true);
+  named<QSpinBox>("groupSpin", group);
+
+  auto* tabs = named<QTabWidget>("tabs", central);
+  layout->addWidget(tabs);
+  auto* page1 = new QWidget;
+  named<QLineEdit>("pageEdit", page1);
+  auto* page2 = new QWidget;
+  named<QCheckBox>("pageCheck", page2);
+  tabs->addTab(page1, QStringLiteral("one"));
+  tabs->addTab(page2, QStringLiteral("two"));
+
+  auto* scroll = named<QScrollArea>("scroll", central);
+  layout->addWidget(scroll);
+  auto* content = new QWidget;
+  named<QPushButton>("scrollButton", content);
+  scroll->setWidget(content);
+
+  auto* splitter = named<QSplitter>("splitter", central);
+  layout->addWidget(splitter);
+  splitter->addWidget(named<QTextEdit>("splitLeft", nullptr));
+  splitter->addWidget(named<QPlainTextEdit>("splitRight", nullptr));
+
+  auto* stack = named<QStackedWidget>("stack", central);
+  layout->addWidget(stack);
+  auto* stackPage = new QWidget;
+  named<QRadioButton>("stackRadio", stackPage);
+  stack->addWidget(stackPage);
+
+  auto* suiteTabs = named<skinTabs>("suiteTabs", central);
+  layout->addWidget(suiteTabs);
+  auto* suitePage = new QWidget;
+  named<QLabel>("suitePageLabel", suitePage);
+  suiteTabs->addTab(QStringLiteral("Tab 1"), suitePage);
+  named<skinNumber>("suiteNumber", central);
+
+  window.addToolBar(named<QToolBar>("toolbar", nullptr));
+  window.setStatusBar(named<QStatusBar>("status", nullptr));
+
+  const std::vector<std::string> expected = {
+      "group",    "groupLabel", "groupCombo", "groupSpin", "tabs",      "pageEdit",   "pageCheck", "scroll",
+      "scrollButton", "splitter", "splitLeft", "splitRight", "stack",  "stackRadio", "suiteTabs",
+      "suitePageLabel", "suiteNumber", "toolbar", "status"};
+  EXPECT_EQ(namesOf(&window), expected);
+
+  // A container that is not a form lists its own.
+  EXPECT_EQ(namesOf(group), (std::vector<std::string>{"groupLabel", "groupCombo", "groupSpin"}));
+  Variant none;
+  EXPECT_EQ(object(tabs->findChild<QLineEdit*>()).objectRef()->tryGet("Controls", none), Lookup::NoMember);
+}
+
+}  // namespace
+}  // namespace palvex::qt::testing
+
+#include "mapping_test.moc"

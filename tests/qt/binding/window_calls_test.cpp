@@ -1,0 +1,151 @@
+// Forms, toolbars, status bars, menu bars and menus in the window-call
+// layer: handles made on first ask and gone with the widget, colours given
+// through the window calls landing on the widgets, and no handle or brush
+// left behind by widgets that come and go.
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "binding_fixture.h"
+#include "palvex/api_calls.h"
+#include "palvex/qt/palvex_qt.h"
+#include "palvex/win32.h"
+
+namespace palvex::qt::testing {
+namespace {
+
+using namespace palvex::win32;
+
+Object& adapter(QWidget* widget) { return *object(widget).objectRef(); }
+HWND windowOf(QWidget* widget) { return adapter(widget).get("hwnd").toInt32(); }
+
+std::vector<HMENU> submenus(HMENU menu) {
+  std::vector<HMENU> subs;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) subs.push_back(GetSubMenu(menu, i));
+  return subs;
+}
+
+QColor backgroundOf(QWidget* bar) { return pixel(shot(bar), bar, {bar->width() - 4, bar->height() / 2}); }
+
+class WindowCallsTest : public BindingTest {};
+
+TEST_F(WindowCallsTest, HandlesAreMadeOnFirstAskAndGoWithTheWidget) {
+  auto window = std::make_unique<QMainWindow>();
+  QToolBar* toolbar = window->addToolBar(QStringLiteral("t"));
+  QStatusBar* status = window->statusBar();
+  const struct {
+    QWidget* widget;
+    const char* className;
+  } cases[] = {{window.get(), "PalvexForm"}, {toolbar, "PalvexToolbar"}, {status, "PalvexStatusBar"}};
+  std::vector<HWND> handles;
+  for (const auto& c : cases) {
+    const HWND hwnd = windowOf(c.widget);
+    EXPECT_TRUE(IsWindow(hwnd)) << c.className;
+    EXPECT_EQ(windowClassName(hwnd), std::optional<std::string>(c.className));
+    EXPECT_EQ(windowOf(c.widget), hwnd) << "the same handle on every ask";
+    handles.push_back(hwnd);
+  }
+  EXPECT_EQ(adapter(toolbar).get("Style").toInt32(), 1);
+
+  delete toolbar;
+  EXPECT_FALSE(IsWindow(handles[1]));
+  window.reset();
+  EXPECT_FALSE(IsWindow(handles[0]));
+  EXPECT_FALSE(IsWindow(handles[2]));
+}
+
+TEST_F(WindowCallsTest, AClassBackgroundRepaintsEveryToolbarOfTheClass) {
+  QMainWindow first;
+  QMainWindow second;
+  QToolBar* a = first.addToolBar(QStringLiteral("a"));
+  QToolBar* b = second.addToolBar(QStringLiteral("b"));
+  showActive(&first);
+  showActive(&second);
+  windowOf(b);  // b's window exists, so the class brush reaches it
+  tema_->Aplicar(object(a));
+  settle();
+  const QColor expected = themeColour("CToolBar", "BackColor");
+  EXPECT_EQ(backgroundOf(a).name(), expected.name());
+  EXPECT_EQ(backgroundOf(b).name(), expected.name());
+
+  // A host calling the window routine directly is heard too.
+  const HBRUSH brush = CreateSolidBrush(0x00336699);
+  DeleteObject(SetClassLongA(windowOf(b), GCL_HBRBACKGROUND, brush));
+  settle();
+  EXPECT_EQ(backgroundOf(a).name(), QColor(0x99, 0x66, 0x33).name());
+}
+
+TEST_F(WindowCallsTest, TheDefaultStatusBarColourGivesBackTheStylesOwn) {
+  QMainWindow window;
+  QStatusBar* status = window.statusBar();
+  showActive(&window);
+  const QColor own = backgroundOf(status);
+  tema_->Aplicar(object(status));
+  settle();
+  EXPECT_EQ(backgroundOf(status).name(), themeColour("CStatusBar", "BackColor").name());
+  SendMessageA(windowOf(status), SB_SETBKCOLOR, 0, CLR_DEFAULT);
+  settle();
+  EXPECT_EQ(backgroundOf(status).name(), own.name());
+  EXPECT_FALSE(status->autoFillBackground());
+}
+
+TEST_F(WindowCallsTest, TheMenuTreeFollowsTheMenusAddedAndRemoved) {
+  QMainWindow window;
+  QMenu* file = window.menuBar()->addMenu(QStringLiteral("File"));
+  QMenu* recent = file->addMenu(QStringLiteral("Recent"));
+  const HWND hwnd = windowOf(&window);
+  const HMENU bar = GetMenu(hwnd);
+  ASSERT_TRUE(IsMenu(bar));
+  ASSERT_EQ(submenus(bar).size(), 1u);
+  const HMENU fileMenu = submenus(bar)[0];
+  ASSERT_EQ(submenus(fileMenu).size(), 1u);
+
+  ApiCalls::setMenuBackColor(adapter(&window), 0x00112233);
+  QMenu* edit = window.menuBar()->addMenu(QStringLiteral("Edit"));
+  QMenu* deeper = recent->addMenu(QStringLiteral("Deeper"));
+  ASSERT_EQ(submenus(bar).size(), 2u);
+  const HMENU editMenu = submenus(bar)[1];
+  MENUINFO info;
+  info.cbSize = sizeof info;
+  info.fMask = MIM_BACKGROUND;
+  ASSERT_TRUE(GetMenuInfo(editMenu, &info));
+  EXPECT_EQ(brushColour(info.hbrBack), std::optional<COLORREF>(0x00112233));
+  EXPECT_EQ(edit->palette().color(QPalette::Window).name(), QStringLiteral("#332211"));
+  EXPECT_EQ(deeper->palette().color(QPalette::Window).name(), QStringLiteral("#332211"));
+
+  delete edit;
+  EXPECT_FALSE(IsMenu(editMenu));
+  EXPECT_EQ(submenus(bar), std::vector<HMENU>{fileMenu});
+}
+
+TEST_F(WindowCallsTest, WidgetChurnLeavesNoWindowMenuOrBrushBehind) {
+  const HandleCounts handlesBefore = handleCounts();
+  const BrushCounts brushesBefore = brushCounts();
+  {
+    QMainWindow form;
+    for (int i = 0; i < 10000; ++i) {
+      auto* toolbar = new QToolBar;
+      form.addToolBar(toolbar);
+      form.setStatusBar(new QStatusBar);  // deletes the previous one
+      QMenu* menu = form.menuBar()->addMenu(QStringLiteral("m"));
+      menu->addMenu(QStringLiteral("sub"));
+      tema_->configurarFormulario(object(&form));
+      delete toolbar;
+      delete menu;
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the replaced status bar
+    }
+    EXPECT_EQ(handleCounts().windows, handlesBefore.windows + 2);  // the form and its status bar
+  }
+  EXPECT_EQ(handleCounts().windows, handlesBefore.windows);
+  EXPECT_EQ(handleCounts().menus, handlesBefore.menus);
+  EXPECT_EQ(brushCounts().live, brushesBefore.live);
+}
+
+}  // namespace
+}  // namespace palvex::qt::testing
