@@ -20,53 +20,68 @@ class CliRefusal : public CliTest {
   void SetUp() override {
     ok({"set", "Oscuro", "CForm", "BackColor", "1", "--create"});
     write(at("bad-value.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\nMenuColor=abc\n");
+    write(at("t.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\n");
   }
 };
 
-TEST_F(CliRefusal, RefusedCommandsSayWhyAndWriteNothing) {
-  write(at("bad-key.ini"), "[Palvex\\Nuevo\\FORM]\nBackColour=1\n");
-  write(at("two.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\n[Palvex\\Otro\\LABEL]\nforeColor=1\n");
-  write(at("blank.ini"), "[Palvex\\ Nuevo\\FORM]\nBackColor=1\n");
-  write(at("t.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\n");
-  const std::pair<Args, std::string> cases[] = {
-      {{"show", "Claro"}, "no theme \"Claro\" in the catalogue (themes: Oscuro)"},
-      {{"show", " Oscuro"}, "no theme \" Oscuro\""},
-      {{"export", "Claro"}, "no theme \"Claro\""},
-      {{"set", "Claro", "CForm", "BackColor", "1"}, "no theme \"Claro\" in the catalogue (themes: Oscuro); add --create"},
-      {{"set", "Oscuro", "CButton", "BackColor", "1"},
-       "unknown element \"CButton\" (elements: CCommandButton, CGrid, CText, CTabStrip, CCheckBox, CLabel, CToolBar, "
-       "CStatusBar, CForm, CShape)"},
-      {{"set", "Oscuro", "CForm", "ForeColor", "1"}, "CForm has no property \"ForeColor\" (properties: BackColor, MenuColor)"},
-      {{"set", "Oscuro", "CForm", "BackColor", "azul"}, "value \"azul\": not a number"},
-      {{"set", "Oscuro", "CGrid", "borderStyle", "32768"}, "does not fit the 16-bit property borderStyle"},
-      {{"set", "Oscuro", "CForm", "BackColor"}, "VALUE is required"},
-      {{"set", "Nuevo", "CForm", "BackColor", "1", "--create", "--bogus"}, "--bogus"},
-      {{"set", "Nuevo ", "CForm", "BackColor", "1", "--create"}, "starts or ends with a blank"},
-      {{"set", "Dos\nlineas", "CForm", "BackColor", "1", "--create"}, "theme name \"Dos\\nlineas\" holds a line break"},
-      {{"set", "Dos\rlineas", "CForm", "BackColor", "1", "--create"}, "holds a carriage return"},
-      {{"set", "Corchete]", "CForm", "BackColor", "1", "--create"}, "holds ']'"},
-      {{"import", at("t.ini"), "--as", "Corchete]"}, "holds ']'"},
-      {{"export", "Oscuro", store.string()}, "will not export into " + store.string() + ": it is the settings store"},
-      {{"export", "Oscuro", store.string() + "-wal"}, "it is the settings store"},
-      {{"bogus"}, "unknown command \"bogus\" (commands: list, show, set, remove, rename, export, import, check, render)"},
-      {{}, "A subcommand is required"},
-      {{"import", at("bad-value.ini")}, "bad-value.ini:3: value \"abc\" of key \"MenuColor\""},
-      {{"import", at("bad-key.ini")}, "bad-key.ini:2: unknown key \"BackColour\" in section FORM (valid keys: BackColor, MenuColor)"},
-      {{"import", at("two.ini")}, "two.ini:3: section for a second theme \"Otro\""},
-      {{"import", at("blank.ini")}, "starts or ends with a blank"},
-      {{"import", at("missing.ini")}, "cannot read " + at("missing.ini") + ": No such file or directory"},
-      {{"import", at("")}, "cannot read"},  // a directory
-      {{"export", "Oscuro", at("no/dir.ini")}, "cannot write " + at("no/dir.ini")},
-  };
-  for (const auto& [args, fragment] : cases) refused(args, fragment);
+// A refused command: its arguments ("@name" is a file in the test's directory)
+// and what its one line on stderr holds.
+struct RefusalRow : NamedRow {
+  Args args;
+  std::string fragment;
+};
 
-  // An element that cannot load stops an export and a set of it; the others still save.
+class RefusedCommand : public CliRefusal, public ::testing::WithParamInterface<RefusalRow> {};
+
+TEST_P(RefusedCommand, SaysWhyAndWritesNothing) {
+  Args args = GetParam().args;
+  for (auto& arg : args)
+    if (arg.starts_with('@')) arg = at(arg.substr(1));
+  refused(args, GetParam().fragment);
+}
+
+const RefusalRow kRefusals[] = {
+    {{"show unknown theme"}, {"show", "Claro"}, "no theme \"Claro\" in the catalogue (themes: Oscuro)"},
+    {{"show trims nothing"}, {"show", " Oscuro"}, "no theme \" Oscuro\""},
+    {{"export unknown theme"}, {"export", "Claro"}, "no theme \"Claro\""},
+    {{"set unknown theme"}, {"set", "Claro", "CForm", "BackColor", "1"},
+     "no theme \"Claro\" in the catalogue (themes: Oscuro); add --create"},
+    {{"set unknown element"}, {"set", "Oscuro", "CButton", "BackColor", "1"},
+     "unknown element \"CButton\" (elements: CCommandButton, CGrid, CText, CTabStrip, CCheckBox, CLabel, CToolBar, "
+     "CStatusBar, CForm, CShape)"},
+    {{"set unknown property"}, {"set", "Oscuro", "CForm", "ForeColor", "1"},
+     "CForm has no property \"ForeColor\" (properties: BackColor, MenuColor)"},
+    {{"set bad value"}, {"set", "Oscuro", "CForm", "BackColor", "azul"}, "value \"azul\": not a number"},
+    {{"set past 16 bits"}, {"set", "Oscuro", "CGrid", "borderStyle", "32768"}, "does not fit the 16-bit property borderStyle"},
+    {{"set without value"}, {"set", "Oscuro", "CForm", "BackColor"}, "VALUE is required"},
+    {{"unknown option"}, {"set", "Nuevo", "CForm", "BackColor", "1", "--create", "--bogus"}, "--bogus"},
+    {{"new name with a blank"}, {"set", "Nuevo ", "CForm", "BackColor", "1", "--create"}, "starts or ends with a blank"},
+    {{"new name with a line break"}, {"set", "Dos\nlineas", "CForm", "BackColor", "1", "--create"},
+     "theme name \"Dos\\nlineas\" holds a line break"},
+    {{"new name with a carriage return"}, {"set", "Dos\rlineas", "CForm", "BackColor", "1", "--create"},
+     "holds a carriage return"},
+    {{"new name with a bracket"}, {"set", "Corchete]", "CForm", "BackColor", "1", "--create"}, "holds ']'"},
+    {{"import under a name with a bracket"}, {"import", "@t.ini", "--as", "Corchete]"}, "holds ']'"},
+    {{"export into the store"}, {"export", "Oscuro", "@store.sqlite"}, "it is the settings store"},
+    {{"export into the store log"}, {"export", "Oscuro", "@store.sqlite-wal"}, "it is the settings store"},
+    {{"unknown command"}, {"bogus"},
+     "unknown command \"bogus\" (commands: list, show, set, remove, rename, export, import, check, render)"},
+    {{"no command"}, {}, "A subcommand is required"},
+    {{"import bad value"}, {"import", "@bad-value.ini"}, "bad-value.ini:3: value \"abc\" of key \"MenuColor\""},
+    {{"import missing file"}, {"import", "@missing.ini"}, "missing.ini: No such file or directory"},
+    {{"import a directory"}, {"import", "@"}, "cannot read"},
+    {{"export into a missing directory"}, {"export", "Oscuro", "@no/dir.ini"}, "cannot write"},
+};
+INSTANTIATE_TEST_SUITE_P(Cli, RefusedCommand, ::testing::ValuesIn(kRefusals), RowName());
+
+TEST_F(CliRefusal, AnElementThatCannotLoadStopsItsExportAndSetAndNothingElse) {
   write(ini, "[Palvex\\Oscuro\\GRID]\nborderStyle=40000\n");
   refused({"export", "Oscuro"}, "CGrid of theme \"Oscuro\" cannot be loaded: ");
   refused({"set", "Oscuro", "CGrid", "gridColor", "1"}, "(error 6)");
   ok({"set", "Oscuro", "CForm", "BackColor", "2"});
+}
 
-  // Refused before the store is opened, so none is created.
+TEST_F(CliRefusal, BadInputIsRefusedBeforeAStoreIsCreated) {
   store = dir / "new.sqlite";
   refused({"import", at("bad-value.ini")}, "bad-value.ini:3:");
   refused({"set", "Nuevo", "CForm", "BackColor", "azul", "--create"}, "not a number");

@@ -1,9 +1,13 @@
-// What the ten element classes share, checked over one table: defaults,
-// saved texts, descriptors, typed and late-bound access, store round trips,
-// the shared slots and, for the classes that use it, the standard apply.
+// What the ten element classes share, checked against default_theme.ini (the
+// Default theme as they save it) instead of their own tables: the saved
+// defaults and key spellings, which key feeds which property, the
+// descriptors, late-bound access, the shared slots and, for the six classes
+// that use it, the standard apply.
 
+#include <fstream>
 #include <functional>
-#include <initializer_list>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,166 +17,148 @@
 namespace palvex {
 namespace {
 
-using testing::slotColour;
 using testing::Writes;
 
-// One property; the short form is for a name used alike as written key,
-// descriptor name and control property.
-struct Prop {
-  Prop(std::string_view name, std::int32_t value) : Prop(name, name, value, name) {}
-  Prop(std::string_view written, std::string_view descriptorName, std::int32_t value, std::string_view controlName)
-      : writtenKey(written), descriptor(descriptorName), defaultValue(value), control(controlName) {}
-  std::string_view writtenKey, descriptor;
-  std::int32_t defaultValue;
-  std::string_view control;  // control property Aplicar writes, "" for none
+struct FixtureClass {
+  std::string className, sectionWord;
+  SettingPairs keys;  // written spelling, default text
 };
 
-constexpr std::int16_t kBorderStyle = 9;  // a slot colour does not fit 16 bits
-
-template <class C>
-void setOne(C& element, void (C::*setter)(std::int32_t), std::size_t slot, std::size_t i) {
-  (element.*setter)(slotColour(slot, i));
-}
-template <class C>
-void setOne(C& element, void (C::*setter)(std::int16_t), std::size_t, std::size_t) {
-  (element.*setter)(kBorderStyle);
-}
-// Calls every typed setter of C, in property order.
-template <class C, auto... setters>
-void setEach(Element& element, std::size_t slot) {
-  std::size_t i = 0;
-  (setOne(static_cast<C&>(element), setters, slot, i++), ...);
+std::vector<FixtureClass> loadFixture() {
+  std::ifstream in(PALVEX_ELEMENTS_FIXTURE);
+  std::vector<FixtureClass> classes;
+  std::string word;
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with('['))
+      word = line.substr(line.rfind('\\') + 1, line.size() - line.rfind('\\') - 2);
+    else if (line.starts_with("; C"))
+      classes.push_back({line.substr(2), word, {}});
+    else if (const auto equals = line.find('='); equals != std::string::npos && !classes.empty())
+      classes.back().keys.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+  }
+  return classes;
 }
 
-struct ElementCase {
-  std::string_view className, sectionWord;
-  std::vector<Prop> props;  // property order
-  void (*setTyped)(Element&, std::size_t slot);
-};
+const FixtureClass& fixtureFor(std::string_view className) {
+  static const auto classes = loadFixture();
+  for (const auto& c : classes)
+    if (c.className == className) return c;
+  throw std::runtime_error("default_theme.ini has no class " + std::string(className));
+}
 
-using B = CCommandButton;
-using G = CGrid;
-using T = CText;
-using S = CTabStrip;
-
-// Shared-slot order.
-const ElementCase kCases[] = {
-    {"CCommandButton", "BUTTON",
-     {{"foreColor", 0xFFFFFF}, {"foreColorFocused", 0xFFFFFF}, {"foreColorDisabled", 0x808080},
-      {"BackColor", "backColor", 0xCD7407, "BackColor"},
-      {"BackColorFocused", "backColorFocused", 0xC00000, "backColorFocused"},
-      {"BackColorDisabled", "backColorDisabled", 0xFFD3D0, "backColorDisabled"}},
-     setEach<B, &B::setForeColor, &B::setForeColorFocused, &B::setForeColorDisabled, &B::setBackColor,
-             &B::setBackColorFocused, &B::setBackColorDisabled>},
-    {"CGrid", "GRID",
-     {{"backColor", "backColor", 0xFFFFFF, "BackColor"}, {"backColorBkg", 0xFFFFFF}, {"backColorFixed", 0xFEE2CF},
-      {"backColorSel", 0xFF0000}, {"foreColor", 0x404040},
-      {"foreColorFixed", "ForeColorFixed", 0x404040, "foreColorFixed"},
-      {"foreColorSel", "ForeColorSel", 0xFFFFFF, "foreColorSel"}, {"gridColor", 0xFDB6A2},
-      {"gridColorFixed", 0xFDB6A2}, {"borderStyle", 0}},
-     setEach<G, &G::setBackColor, &G::setBackColorBkg, &G::setBackColorFixed, &G::setBackColorSel, &G::setForeColor,
-             &G::setForeColorFixed, &G::setForeColorSel, &G::setGridColor, &G::setGridColorFixed, &G::setBorderStyle>},
-    {"CText", "TEXT",
-     {{"borderColor", 0xFDB6A2}, {"borderColorFocused", 0xCD7407}, {"foreColor", 0x404040},
-      {"foreColorFocused", 0x404040}, {"BackColor", "backColor", 0xFFFFFF, "BackColor"},
-      {"backColorFocused", 0xFFFFFF}},
-     setEach<T, &T::setBorderColor, &T::setBorderColorFocused, &T::setForeColor, &T::setForeColorFocused,
-             &T::setBackColor, &T::setBackColorFocused>},
-    {"CTabStrip", "BUTTON",
-     {{"TabBackColor", 0xFFFFFF}, {"TabBackColorSelected", 0xFFFFFF}, {"TabBorderColorHover", 0xFFD3D0},
-      {"TabInnerBorder", 0x80C0FF}, {"TabInnerBorderSelected", 0xFDB6A2}, {"TabBorderColor", 0xCD7407},
-      {"TabBorderColorSelected", 0xFFFFFF}, {"borderColor", 0xCD7407}},
-     setEach<S, &S::setTabBackColor, &S::setTabBackColorSelected, &S::setTabBorderColorHover, &S::setTabInnerBorder,
-             &S::setTabInnerBorderSelected, &S::setTabBorderColor, &S::setTabBorderColorSelected, &S::setBorderColor>},
-    {"CCheckBox", "CHECK", {{"foreColor", 0x808080}, {"CheckColor", 0x808080}},
-     setEach<CCheckBox, &CCheckBox::setForeColor, &CCheckBox::setCheckColor>},
-    {"CLabel", "LABEL", {{"foreColor", 0x404040}}, setEach<CLabel, &CLabel::setForeColor>},
-    {"CToolBar", "TOOLBAR", {{"BackColor", "backColor", 0xFEE2CF, ""}}, setEach<CToolBar, &CToolBar::setBackColor>},
-    {"CStatusBar", "STATUSBAR", {{"BackColor", "backColor", 0xFEE2CF, ""}},
-     setEach<CStatusBar, &CStatusBar::setBackColor>},
-    {"CForm", "FORM", {{"BackColor", 0xEED9D0}, {"MenuColor", "MenuColor", 0xEED9D0, ""}},
-     setEach<CForm, &CForm::setBackColor, &CForm::setMenuColor>},
-    {"CShape", "SHAPE", {{"BorderColor", "BorderColor", 0xFDB6A2, "borderColor"}},
-     setEach<CShape, &CShape::setBorderColor>},
-};
+// A stored value that says whose it is: the element's slot and the property's position.
+std::int32_t encoded(std::size_t slot, std::size_t position) {
+  return static_cast<std::int32_t>(100 * (slot + 1) + position);  // fits the 16-bit border style too
+}
 
 const std::function<std::shared_ptr<Element>()> kSharedAccessors[] = {
-    globales::sharedButton,   globales::sharedGrid,    globales::sharedText,      globales::sharedTabStrip,
-    globales::sharedCheckBox, globales::sharedLabel,   globales::sharedToolBar,   globales::sharedStatusBar,
+    globales::sharedButton,   globales::sharedGrid,  globales::sharedText,    globales::sharedTabStrip,
+    globales::sharedCheckBox, globales::sharedLabel, globales::sharedToolBar, globales::sharedStatusBar,
     globales::sharedForm,     globales::sharedShape,
 };
 
-bool isBorderStyle(const Prop& p) { return p.descriptor == "borderStyle"; }
+std::string className(const ::testing::TestParamInfo<std::size_t>& info) {
+  return std::string(elementClassNames()[info.param]);
+}
+
+class SavedDefaults : public testing::ElementTest, public ::testing::WithParamInterface<std::string_view> {};
+
+TEST_P(SavedDefaults, EverySectionHoldsTheDefaultThemeInWrittenSpelling) {
+  for (auto name : elementClassNames()) createElement(name)->Update();
+  SettingPairs expected;
+  for (auto name : elementClassNames())
+    if (const auto& c = fixtureFor(name); c.sectionWord == GetParam())
+      expected.insert(expected.end(), c.keys.begin(), c.keys.end());
+  EXPECT_EQ(section(GetParam()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, SavedDefaults,
+                         ::testing::Values("BUTTON", "GRID", "TEXT", "CHECK", "LABEL", "TOOLBAR", "STATUSBAR", "FORM",
+                                           "SHAPE"),
+                         testing::RowName());
 
 class EveryElement : public testing::ElementTest, public ::testing::WithParamInterface<std::size_t> {
  protected:
+  // Every key of every class stored with a value encoding its owner, so that
+  // a key feeding another property, or another class, shows at once.
+  void storeEncodedTheme() {
+    for (std::size_t s = 0; s < elementClassNames().size(); ++s) {
+      const auto& c = fixtureFor(elementClassNames()[s]);
+      for (std::size_t i = 0; i < c.keys.size(); ++i)
+        storeValue(c.sectionWord, text::upper(c.keys[i].first), std::to_string(encoded(s, i)));
+    }
+  }
+
   const std::size_t slot = GetParam();
-  const ElementCase& c = kCases[slot];
-  // What the typed setters put in property i.
-  std::int32_t typedValue(std::size_t i) const { return isBorderStyle(c.props[i]) ? kBorderStyle : slotColour(slot, i); }
+  const FixtureClass& fixture = fixtureFor(elementClassNames()[slot]);
 };
 
-TEST_P(EveryElement, DefaultsDescriptorsUpdateTextsAndSharedSlot) {
-  auto element = createElement(c.className);
-  EXPECT_EQ(elementClassNames()[slot], c.className);
-  EXPECT_EQ(element->typeName(), c.className);
-  std::vector<DescriptorPropiedad> descriptors;
-  SettingPairs texts;
-  for (const Prop& p : c.props) {
-    const std::string name(p.descriptor);
-    descriptors.push_back(isBorderStyle(p) ? DescriptorPropiedad{name, 1, 0, 1, 0}
-                                           : DescriptorPropiedad{name, 0, 0, 0, p.defaultValue});
-    texts.emplace_back(p.writtenKey, std::to_string(p.defaultValue));
-  }
-  EXPECT_EQ(element->propDesc(), descriptors);
-  element->call("UPDATE");
-  EXPECT_EQ(section(c.sectionWord), texts);
+TEST_P(EveryElement, HasItsClassSectionAndSharedSlot) {
+  auto element = createElement(fixture.className);
+  EXPECT_EQ(element->typeName(), fixture.className);
+  EXPECT_EQ(element->table().sectionWord, fixture.sectionWord);
+  EXPECT_EQ(element->table().properties.size(), fixture.keys.size());
 
   auto shared = kSharedAccessors[slot]();
-  EXPECT_EQ(shared->typeName(), c.className);
+  EXPECT_EQ(shared->typeName(), fixture.className);
   EXPECT_EQ(globales::state().sharedElements[slot], shared);
   EXPECT_EQ(kSharedAccessors[slot](), shared);
 }
 
-TEST_P(EveryElement, TypedAndLateBoundValuesSurviveUpdateAndRecreation) {
-  // Every element saves its own values, so a key two of them shared would show.
-  std::shared_ptr<Element> element;
-  for (std::size_t other = 0; other < std::size(kCases); ++other) {
-    auto saved = createElement(kCases[other].className);
-    kCases[other].setTyped(*saved, other);
-    saved->Update();
-    if (other == slot) element = saved;
+TEST_P(EveryElement, EachKeyFeedsItsPropertyAndItsDescriptorAndIsWrittenBack) {
+  storeEncodedTheme();
+  auto element = createElement(fixture.className);
+  const auto descriptors = element->propDesc();
+  ASSERT_EQ(descriptors.size(), fixture.keys.size());
+  for (std::size_t i = 0; i < fixture.keys.size(); ++i) {
+    SCOPED_TRACE(fixture.keys[i].first);
+    EXPECT_EQ(element->value(i), encoded(slot, i));
+    const auto& descriptor = descriptors[i];
+    EXPECT_EQ(element->get(text::upper(descriptor.propName)).toInt32(), encoded(slot, i));
+    if (descriptor.propType == kPropTypeColour) {
+      EXPECT_EQ(descriptor.valor, encoded(slot, i));
+    }
   }
-  for (std::size_t i = 0; i < c.props.size(); ++i)
-    EXPECT_EQ(element->get(text::upper(c.props[i].descriptor)).toInt32(), typedValue(i)) << c.props[i].descriptor;
 
-  // The next element reads under the read keys, which differ in case from the written ones for some.
-  auto reread = createElement(c.className);
-  for (std::size_t i = 0; i < c.props.size(); ++i) {
-    EXPECT_EQ(reread->value(i), typedValue(i)) << c.props[i].writtenKey;
-    reread->set(element->table().properties[i].name, Variant(static_cast<std::int32_t>(i)));
-    EXPECT_EQ(reread->value(i), static_cast<std::int32_t>(i));
-  }
+  tema_->setTema("Copia");
+  element->Update();
+  SettingPairs written;
+  for (std::size_t i = 0; i < fixture.keys.size(); ++i)
+    written.emplace_back(fixture.keys[i].first, std::to_string(encoded(slot, i)));
+  EXPECT_EQ(section(fixture.sectionWord), written);
+}
+
+TEST_P(EveryElement, LateBoundWritesSurviveUpdateAndRecreation) {
+  auto element = createElement(fixture.className);
+  const auto descriptors = element->propDesc();
+  for (std::size_t i = 0; i < descriptors.size(); ++i)
+    element->set(text::upper(descriptors[i].propName), Variant(encoded(slot, i)));
+  element->call("UPDATE");
+  auto reread = createElement(fixture.className);
+  for (std::size_t i = 0; i < descriptors.size(); ++i) EXPECT_EQ(reread->value(i), encoded(slot, i)) << i;
 }
 
 // The first six classes check the Tag, then write each control property quietly.
 class StandardApply : public EveryElement {};
 
 TEST_P(StandardApply, WritesInOrderUnlessMarkedUntaggedOrRefused) {
-  auto element = createElement(c.className);
-  c.setTyped(*element, slot);
+  storeEncodedTheme();
+  auto element = createElement(fixture.className);
+  const auto& properties = element->table().properties;
   // A control declaring every control property but #1, refusing #2, tagged `tag`.
   auto control = [&](const char* tag, bool complete = true) {
     auto bag = testing::makeControl("Control", {}, tag);
-    for (std::size_t i = 0; i < c.props.size(); ++i)
-      if (complete || i != 1) bag->declare(c.props[i].control);
-    if (!complete && c.props.size() > 2) bag->refuseWrites(c.props[2].control);
+    for (std::size_t i = 0; i < properties.size(); ++i)
+      if (complete || i != 1) bag->declare(properties[i].controlProperty);
+    if (!complete && properties.size() > 2) bag->refuseWrites(properties[2].controlProperty);
     return bag;
   };
   Writes all, partial;
-  for (std::size_t i = 0; i < c.props.size(); ++i) {
-    const Variant value = isBorderStyle(c.props[i]) ? Variant(kBorderStyle) : Variant(typedValue(i));
-    all.push_back({std::string(c.props[i].control), value});
+  for (std::size_t i = 0; i < properties.size(); ++i) {
+    const Variant value = properties[i].width == PropertyWidth::Whole16
+                              ? Variant(static_cast<std::int16_t>(encoded(slot, i)))
+                              : Variant(encoded(slot, i));
+    all.push_back({std::string(properties[i].controlProperty), value});
     if (i != 1 && i != 2) partial.push_back(all.back());
   }
   auto incomplete = control("", false);
@@ -191,11 +177,8 @@ TEST_P(StandardApply, WritesInOrderUnlessMarkedUntaggedOrRefused) {
     EXPECT_NO_THROW(element->Aplicar(notAControl));
 }
 
-std::string caseName(const ::testing::TestParamInfo<std::size_t>& info) {
-  return std::string(kCases[info.param].className);
-}
-INSTANTIATE_TEST_SUITE_P(Elements, EveryElement, ::testing::Range<std::size_t>(0, std::size(kCases)), caseName);
-INSTANTIATE_TEST_SUITE_P(Elements, StandardApply, ::testing::Range<std::size_t>(0, 6), caseName);
+INSTANTIATE_TEST_SUITE_P(Elements, EveryElement, ::testing::Range<std::size_t>(0, 10), className);
+INSTANTIATE_TEST_SUITE_P(Elements, StandardApply, ::testing::Range<std::size_t>(0, 6), className);
 
 }  // namespace
 }  // namespace palvex

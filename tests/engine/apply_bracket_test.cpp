@@ -114,7 +114,7 @@ TEST_F(ApplyBracketTest, EngineStateIsReadableAndSettableWithoutSideEffects) {
   globales::setReloadElements(false);
   EXPECT_EQ(globales::sharedLabel(), fresh);
 
-  EXPECT_THROW(globales::sharedElement("CButton"), Error);
+  EXPECT_PALVEX_ERROR(globales::sharedElement("CButton"), ErrorNumber::InvalidCall, "CCommandButton");
   globales::resetEngine();
   EXPECT_EQ(globales::firstTema(), nullptr);
   EXPECT_EQ(globales::currentThemeName(), "");

@@ -37,58 +37,66 @@ class DispatchTest : public testing::ElementTest {
   }
 };
 
-TEST_F(DispatchTest, TypeNameAndControlClassChooseTheElementCaseExactly) {
-  const Writes label{write("foreColor", stored(Slot::Label, 0)), write("BackColor", 0)};
-  const Writes boxed{write("BackColor", stored(Slot::Text, 4)), write("borderColor", stored(Slot::Text, 0)),
-                     write("foreColor", stored(Slot::Text, 2))};
-  const Writes plainCheck{write("foreColor", stored(Slot::Label, 0)), write("foreColorFocused", stored(Slot::Label, 0)),
-                          write("foreColorDisabled", stored(Slot::Button, 5))};
-  struct Case {
-    const char* type;
-    const char* controlClass;  // nullptr: none declared; "?": unreadable
-    Writes expected;
-    const char* tag = "";
-    const char* refused = "";
-  };
-  const Case cases[] = {
-      {"Label", nullptr, label},
-      {"OptionButton", nullptr, label},
-      {"Label", nullptr, {write("BackColor", 0)}, "", "foreColor"},  // the form colour is written regardless
-      {"CheckBox", nullptr, label, "THEMEOVERRIDE"},  // the standard check box takes no marker
-      {"MSFlexGrid", nullptr, {write("BackColor", stored(Slot::Grid, 0)), write("foreColor", stored(Slot::Grid, 4))}},
-      {"boxedLabel", nullptr, boxed},
-      {"boxedLabel", nullptr, {}, "mi themeoverride"},
-      {"boxedLabel", nullptr, {}, nullptr},
-      {"boxedLabel", nullptr, {write("BackColor", stored(Slot::Text, 4))}, "", "borderColor"},
-      {"plainCheck", nullptr, plainCheck, "THEMEOVERRIDE"},
-      {"plainCheck", nullptr, {write("foreColor", stored(Slot::Label, 0))}, "", "foreColorFocused"},
-      {"Label", "?", label},
-      {"Label", "BUTTON",
-       {write("foreColor", stored(Slot::Button, 0)), write("foreColorFocused", stored(Slot::Button, 1)),
-        write("foreColorDisabled", stored(Slot::Button, 2)), write("BackColor", stored(Slot::Button, 3)),
-        write("backColorDisabled", stored(Slot::Button, 5))}},
-      {"Label", "TEXT",
-       {write("borderColor", stored(Slot::Text, 0)), write("foreColor", stored(Slot::Text, 2)),
-        write("foreColorFocused", stored(Slot::Text, 3)), write("BackColor", stored(Slot::Text, 4))}},
-      {"Label", "TAB", {write("borderColor", stored(Slot::TabStrip, 7))}},
-      {"Label", "CHECK", {write("foreColor", stored(Slot::CheckBox, 0))}},
-      {"Label", "button", {}},
-      {"Label", "", {}},
-      {"MSFlexGrid", "GRID", {}},
-      {"label", nullptr, {}},
-      {"frame", nullptr, {}},
-      {"checkbox", nullptr, {}},
-  };
-  for (const Case& c : cases) {
-    auto bag = control(c.type, c.tag);
-    if (c.controlClass) bag->declare("ControlClass", c.controlClass);
-    if (c.controlClass && std::string_view(c.controlClass) == "?") bag->failOnRead("ControlClass");
-    if (*c.refused) bag->refuseWrites(c.refused);
-    tema_->Aplicar(bag);
-    EXPECT_EQ(bag->writes(), c.expected) << c.type << " / " << (c.controlClass ? c.controlClass : "-") << " / "
-                                         << (c.tag ? c.tag : "no Tag") << " / " << c.refused;
-  }
+// A control of `type` (with a ControlClass unless nullptr, "?": unreadable),
+// tagged `tag`, refusing writes to `refused`, and what Aplicar writes to it.
+struct ControlRow : testing::NamedRow {
+  const char* type;
+  const char* controlClass;
+  Writes expected;
+  const char* tag = "";
+  const char* refused = "";
+};
+
+class ChosenElement : public DispatchTest, public ::testing::WithParamInterface<ControlRow> {};
+
+TEST_P(ChosenElement, TypeNameAndControlClassChooseTheElementCaseExactly) {
+  const auto& row = GetParam();
+  auto bag = control(row.type, row.tag);
+  if (row.controlClass) bag->declare("ControlClass", row.controlClass);
+  if (row.controlClass && std::string_view(row.controlClass) == "?") bag->failOnRead("ControlClass");
+  if (*row.refused) bag->refuseWrites(row.refused);
+  tema_->Aplicar(bag);
+  EXPECT_EQ(bag->writes(), row.expected);
 }
+
+const Writes kLabel{write("foreColor", stored(Slot::Label, 0)), write("BackColor", 0)};
+const Writes kBoxed{write("BackColor", stored(Slot::Text, 4)), write("borderColor", stored(Slot::Text, 0)),
+                    write("foreColor", stored(Slot::Text, 2))};
+const Writes kPlainCheck{write("foreColor", stored(Slot::Label, 0)), write("foreColorFocused", stored(Slot::Label, 0)),
+                         write("foreColorDisabled", stored(Slot::Button, 5))};
+const ControlRow kByTypeName[] = {
+    {{"Label"}, "Label", nullptr, kLabel},
+    {{"OptionButton like a label"}, "OptionButton", nullptr, kLabel},
+    {{"Label refusing foreColor still gets the form colour"}, "Label", nullptr, {write("BackColor", 0)}, "", "foreColor"},
+    {{"CheckBox takes no marker"}, "CheckBox", nullptr, kLabel, "THEMEOVERRIDE"},
+    {{"MSFlexGrid"}, "MSFlexGrid", nullptr, {write("BackColor", stored(Slot::Grid, 0)), write("foreColor", stored(Slot::Grid, 4))}},
+    {{"boxedLabel"}, "boxedLabel", nullptr, kBoxed},
+    {{"boxedLabel marked"}, "boxedLabel", nullptr, {}, "mi themeoverride"},
+    {{"boxedLabel without Tag"}, "boxedLabel", nullptr, {}, nullptr},
+    {{"boxedLabel refusing borderColor"}, "boxedLabel", nullptr, {write("BackColor", stored(Slot::Text, 4))}, "", "borderColor"},
+    {{"plainCheck takes no marker"}, "plainCheck", nullptr, kPlainCheck, "THEMEOVERRIDE"},
+    {{"plainCheck refusing foreColorFocused"}, "plainCheck", nullptr, {write("foreColor", stored(Slot::Label, 0))}, "", "foreColorFocused"},
+    {{"lower-case label"}, "label", nullptr, {}},
+    {{"lower-case frame"}, "frame", nullptr, {}},
+    {{"lower-case checkbox"}, "checkbox", nullptr, {}},
+};
+const ControlRow kByControlClass[] = {
+    {{"unreadable"}, "Label", "?", kLabel},
+    {{"BUTTON"}, "Label", "BUTTON",
+     {write("foreColor", stored(Slot::Button, 0)), write("foreColorFocused", stored(Slot::Button, 1)),
+      write("foreColorDisabled", stored(Slot::Button, 2)), write("BackColor", stored(Slot::Button, 3)),
+      write("backColorDisabled", stored(Slot::Button, 5))}},
+    {{"TEXT"}, "Label", "TEXT",
+     {write("borderColor", stored(Slot::Text, 0)), write("foreColor", stored(Slot::Text, 2)),
+      write("foreColorFocused", stored(Slot::Text, 3)), write("BackColor", stored(Slot::Text, 4))}},
+    {{"TAB"}, "Label", "TAB", {write("borderColor", stored(Slot::TabStrip, 7))}},
+    {{"CHECK"}, "Label", "CHECK", {write("foreColor", stored(Slot::CheckBox, 0))}},
+    {{"lower-case button"}, "Label", "button", {}},
+    {{"empty"}, "Label", "", {}},
+    {{"GRID is no class"}, "MSFlexGrid", "GRID", {}},
+};
+INSTANTIATE_TEST_SUITE_P(TypeName, ChosenElement, ::testing::ValuesIn(kByTypeName), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(ControlClass, ChosenElement, ::testing::ValuesIn(kByControlClass), testing::RowName());
 
 TEST_F(DispatchTest, AControlThatThemesItselfIsTouchedByNothingElse) {
   auto self = control("Label");

@@ -15,35 +15,62 @@
 namespace palvex {
 namespace {
 
-TEST(NumericPrefix, ReadsTheClassicPrefixAndOverflowsPastFixedPoint) {
-  const std::pair<std::string, std::int64_t> cases[] = {  // text, value × 10,000
-      // Decimal
-      {"4210752", 42107520000}, {"-2147483633", -21474836330000}, {"+7", 70000}, {"3.5", 35000}, {".25", 2500},
-      {"-.5", -5000}, {"7.", 70000}, {"1.5.3", 15000}, {"12abc", 120000}, {"1,5", 10000}, {"0042", 420000},
-      // No number
-      {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"E5", 0}, {"--1", 0}, {"-&H10", 0}, {"&", 0}, {"&Z1", 0},
-      {"&H", 0}, {"\r1", 0},
-      // Blanks skipped anywhere
-      {" 1 2 ", 120000}, {"  1615 198th Street", 16151980000}, {"\t-\n3 . 2 5", -32500}, {"1 E 2", 1000000},
-      {"& h f f", 2550000},
-      // Exponent
-      {"1E2", 1000000}, {"1e+2", 1000000}, {"1D2", 1000000}, {"25d-1", 25000}, {"1E", 10000}, {"1E+", 10000},
-      {"1Ex5", 10000}, {"2.5E-4", 2}, {"0E999999999999", 0}, {"1E-999999999999", 0},
-      // Rounded half to even at the fifth decimal, computed from the digits
-      {"0.00005", 0}, {"0.00015", 2}, {"0.000050000000000000001", 1}, {"0.00004999999999999999", 0},
-      {"-0.00015", -2}, {"0.00000000000000000000009", 0}, {"1.23456", 12346}, {"922337203685477.5807", INT64_MAX},
-      {"-922337203685477.5808", INT64_MIN}, {"922337203685477.58065", INT64_MAX - 1},
-      {"0.000000000000000000000000000000000000000000015E43", 1500}, {"123456789012345678901234567890E-25", 123456789},
-      // Radix literals with the 16/32-bit rule
-      {"&HFF", 2550000}, {"&hff", 2550000}, {"&H8000", -327680000}, {"&HFFFF", -10000}, {"&H10000", 655360000},
-      {"&H8000000F", -21474836330000}, {"&HFFFFFFFF", -10000}, {"&HFG", 150000}, {"&H0000FFFF", -10000},
-      {"&H00000000FFFFFFFF", -10000}, {"&O17", 150000}, {"&o177777", -10000}, {"&O200000", 655360000}, {"&O8", 0},
-  };
-  for (const auto& [text, scaled] : cases) EXPECT_EQ(numericPrefix(text).scaled(), scaled) << '"' << text << '"';
-  for (const char* text : {"922337203685477.5808", "-922337203685477.5809", "922337203685477.58075", "1E300",
-                           "-1E19", "99999999999999999999", "&H100000000", "&O40000000000"})
-    EXPECT_PALVEX_ERROR(numericPrefix(text), ErrorNumber::Overflow, text);
+// One text and what its numeric prefix is: a value × 10,000, or nullopt for an overflow.
+struct PrefixRow : testing::NamedRow {
+  std::optional<std::int64_t> scaled;
+};
+
+class NumericPrefix : public ::testing::TestWithParam<PrefixRow> {};
+
+TEST_P(NumericPrefix, ReadsTheClassicPrefix) {
+  const auto& row = GetParam();
+  if (row.scaled)
+    EXPECT_EQ(numericPrefix(row.name).scaled(), *row.scaled);
+  else
+    EXPECT_PALVEX_ERROR(numericPrefix(row.name), ErrorNumber::Overflow, row.name);
 }
+
+const PrefixRow kDecimal[] = {
+    {"4210752", 42107520000}, {"-2147483633", -21474836330000}, {"+7", 70000}, {"3.5", 35000}, {".25", 2500},
+    {"-.5", -5000}, {"7.", 70000}, {"1.5.3", 15000}, {"12abc", 120000}, {"1,5", 10000}, {"0042", 420000},
+};
+const PrefixRow kNoNumber[] = {
+    {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"E5", 0}, {"--1", 0}, {"-&H10", 0}, {"&", 0}, {"&Z1", 0},
+    {"&H", 0}, {"\r1", 0},
+};
+const PrefixRow kBlanksAnywhere[] = {
+    {" 1 2 ", 120000}, {"  1615 198th Street", 16151980000}, {"\t-\n3 . 2 5", -32500}, {"1 E 2", 1000000},
+    {"& h f f", 2550000},
+};
+const PrefixRow kExponent[] = {
+    {"1E2", 1000000}, {"1e+2", 1000000}, {"1D2", 1000000}, {"25d-1", 25000}, {"1E", 10000}, {"1E+", 10000},
+    {"1Ex5", 10000}, {"2.5E-4", 2}, {"0E999999999999", 0}, {"1E-999999999999", 0},
+};
+// Rounded half to even at the fifth decimal, computed from the digits.
+const PrefixRow kRounding[] = {
+    {"0.00005", 0}, {"0.00015", 2}, {"0.000050000000000000001", 1}, {"0.00004999999999999999", 0},
+    {"-0.00015", -2}, {"0.00000000000000000000009", 0}, {"1.23456", 12346}, {"922337203685477.5807", INT64_MAX},
+    {"-922337203685477.5808", INT64_MIN}, {"922337203685477.58065", INT64_MAX - 1},
+    {"0.000000000000000000000000000000000000000000015E43", 1500}, {"123456789012345678901234567890E-25", 123456789},
+};
+// Radix literals: 16-bit patterns when they fit 16 bits, else 32-bit ones.
+const PrefixRow kRadix[] = {
+    {"&HFF", 2550000}, {"&hff", 2550000}, {"&H8000", -327680000}, {"&HFFFF", -10000}, {"&H10000", 655360000},
+    {"&H8000000F", -21474836330000}, {"&HFFFFFFFF", -10000}, {"&HFG", 150000}, {"&H0000FFFF", -10000},
+    {"&H00000000FFFFFFFF", -10000}, {"&O17", 150000}, {"&o177777", -10000}, {"&O200000", 655360000}, {"&O8", 0},
+};
+const PrefixRow kOverflow[] = {
+    {"922337203685477.5808", std::nullopt}, {"-922337203685477.5809", std::nullopt},
+    {"922337203685477.58075", std::nullopt}, {"1E300", std::nullopt}, {"-1E19", std::nullopt},
+    {"99999999999999999999", std::nullopt}, {"&H100000000", std::nullopt}, {"&O40000000000", std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(Decimal, NumericPrefix, ::testing::ValuesIn(kDecimal), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(NoNumber, NumericPrefix, ::testing::ValuesIn(kNoNumber), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(BlanksAnywhere, NumericPrefix, ::testing::ValuesIn(kBlanksAnywhere), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Exponent, NumericPrefix, ::testing::ValuesIn(kExponent), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Rounding, NumericPrefix, ::testing::ValuesIn(kRounding), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Radix, NumericPrefix, ::testing::ValuesIn(kRadix), testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Overflow, NumericPrefix, ::testing::ValuesIn(kOverflow), testing::RowName());
 
 constexpr std::string_view kLabel = "Palvex\\Default\\LABEL";
 
@@ -53,30 +80,31 @@ class SettingLookup : public testing::EngineTest {
   void storeLabel(std::string_view key, std::string_view value) { store().write(kAppName, kLabel, key, value); }
 };
 
-TEST_F(SettingLookup, StoredTextReadsAsAClassicNumberRoundedHalfToEven) {
-  struct Case {
-    std::optional<std::string> stored;     // nullopt: key absent
-    std::optional<std::int32_t> expected;  // read with default 77; nullopt: overflow
-  };
-  const Case cases[] = {
-      {"4210752", 0x404040}, {"-2147483633", -2147483633}, {"1,5", 2}, {"3.5", 4}, {"2,5", 2}, {"-2,5", -2},
-      {"", 0}, {std::nullopt, 77}, {"abc", 0}, {"12abc", 12}, {" 1 2 ", 12}, {"&HFF", 255},
-      {"&H8000000F", -2147483633}, {"1E300", 77}, {"&H123456789", 77},
-      {"1,5E300", 1},  // the comma reading is out of range, the unchanged text reads 1
-      {"2147483647.4", 2147483647}, {"-2147483648.5", -2147483648}, {"99999999999", std::nullopt},
-      {"2147483647.5", std::nullopt}, {"-2147483649", std::nullopt},
-  };
-  int n = 0;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored.value_or("(absent)"));
-    const std::string key = "key" + std::to_string(++n);
-    if (c.stored) storeLabel(key, *c.stored);
-    if (c.expected)
-      EXPECT_EQ(ReadElementSetting("LABEL", key, 77), *c.expected);
-    else
-      EXPECT_PALVEX_ERROR(ReadElementSetting("LABEL", key, 77), ErrorNumber::Overflow, "Overflow");
-  }
+// A stored text and what an element reads from it with default 77 (nullopt: an overflow).
+struct StoredRow : testing::NamedRow {  // name: the stored text; "(absent)": no such key
+  std::optional<std::int32_t> expected;
+};
+
+class StoredText : public SettingLookup, public ::testing::WithParamInterface<StoredRow> {};
+
+TEST_P(StoredText, ReadsAsAClassicNumberRoundedHalfToEven) {
+  const auto& row = GetParam();
+  if (std::string_view(row.name) != "(absent)") storeLabel("key", row.name);
+  if (row.expected)
+    EXPECT_EQ(ReadElementSetting("LABEL", "key", 77), *row.expected);
+  else
+    EXPECT_PALVEX_ERROR(ReadElementSetting("LABEL", "key", 77), ErrorNumber::Overflow, "Overflow");
 }
+
+const StoredRow kStoredRows[] = {
+    {"4210752", 0x404040}, {"-2147483633", -2147483633}, {"1,5", 2}, {"3.5", 4}, {"2,5", 2}, {"-2,5", -2},
+    {"", 0}, {"(absent)", 77}, {"abc", 0}, {"12abc", 12}, {" 1 2 ", 12}, {"&HFF", 255},
+    {"&H8000000F", -2147483633}, {"1E300", 77}, {"&H123456789", 77},
+    {"1,5E300", 1},  // the comma reading is out of range, the unchanged text reads 1
+    {"2147483647.4", 2147483647}, {"-2147483648.5", -2147483648}, {"99999999999", std::nullopt},
+    {"2147483647.5", std::nullopt}, {"-2147483649", std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(Label, StoredText, ::testing::ValuesIn(kStoredRows), testing::RowName());
 
 TEST_F(SettingLookup, GetSettingNumberFallsBackOnlyWhenOutOfFixedPointRange) {
   const Currency fallback = Currency::fromScaled(-15);  // -0.0015, passed to the store as text
@@ -102,7 +130,6 @@ TEST_F(SettingLookup, NonEmptyIniValueWinsOverTheStore) {
   EXPECT_EQ(ElementSettingSource("LABEL", "inStore"), SettingSource::Store);
   EXPECT_EQ(ElementSettingSource("LABEL", "emptyInIni"), SettingSource::Store);
   EXPECT_EQ(ElementSettingSource("LABEL", "nowhere"), SettingSource::Default);
-  EXPECT_STREQ(toString(SettingSource::Ini), "ini");
 }
 
 TEST_F(SettingLookup, IniPathIsAskedForTheFileAndAFailingIniStepFallsBackToTheStore) {

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <random>
 #include <set>
+#include <vector>
 
 #include "palvex/shared_utility.h"
 #include "support/test_env.h"
@@ -218,10 +219,13 @@ TEST_F(SqliteStore, RefusesForeignOrDamagedFilesWithoutTouchingThem) {
   }
 }
 
-// Two host applications of one user writing at once, both creating the fresh
-// file too: every write lands, and catalogue additions (next index = highest
-// + 1, in one transaction) never take the same index.
-TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) {
+// A soak: four host applications of one user writing into one theme at
+// once, all creating the fresh file too. Every one of their values lands, and
+// catalogue additions (next index = highest + 1, in one transaction) never
+// take the same index.
+TEST_F(SqliteStore, FourProcessesWritingAtOnceLoseNothingAndNeverShareACatalogueIndex) {
+  constexpr int kProcesses = 4, kValuesEach = 250;
+  constexpr const char* kSection = "Palvex\\Soak\\GRID";
   int gate[2];
   ASSERT_EQ(::pipe(gate), 0);
   // Each child opens its own connection, then waits for the parent to open
@@ -231,12 +235,12 @@ TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) 
     if (pid != 0) return pid;
     int status = 0;
     try {
-      auto store = openSqliteStore(file_);  // both create the fresh file at once
+      auto store = openSqliteStore(file_);  // all create the fresh file at once
       ::close(gate[1]);
       for (char byte; ::read(gate[0], &byte, 1) > 0;) {
       }
-      for (int i = 0; i < 50; ++i) {
-        store->write("Orvane", "Palvex\\Default\\GRID", name + std::to_string(i), std::to_string(i));
+      for (int i = 0; i < kValuesEach; ++i) {
+        store->write("Orvane", kSection, name + std::to_string(i), std::to_string(i));
         store->transaction([&] {
           int highest = -1;
           for (const auto& entry : store->enumerate("Orvane", "Palvex")) highest = std::max(highest, std::stoi(entry.first));
@@ -249,9 +253,10 @@ TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) 
     }
     ::_exit(status);  // no destructors: the parent's objects are not ours
   };
-  const pid_t children[] = {child("Primero"), child("Segundo")};
+  std::vector<pid_t> children;
+  for (int n = 0; n < kProcesses; ++n) children.push_back(child("Host" + std::to_string(n) + "_"));
   ::close(gate[0]);
-  ::close(gate[1]);  // both start together
+  ::close(gate[1]);  // all start together
   for (pid_t pid : children) {
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -259,13 +264,16 @@ TEST_F(SqliteStore, ConcurrentProcessesLoseNoWriteAndNeverShareACatalogueIndex) 
   }
 
   auto store = openSqliteStore(file_);
-  EXPECT_EQ(store->enumerate("Orvane", "Palvex\\Default\\GRID").size(), 100u);
-  EXPECT_EQ(store->read("Orvane", "Palvex\\Default\\GRID", "Segundo49"), Value("49"));
+  const SettingPairs values = store->enumerate("Orvane", kSection);
+  EXPECT_EQ(values.size(), std::size_t{kProcesses * kValuesEach});
+  for (const auto& [key, value] : values) EXPECT_EQ(key.substr(key.find('_') + 1), value) << key;
   const SettingPairs catalogue = store->enumerate("Orvane", "Palvex");
-  ASSERT_EQ(catalogue.size(), 100u) << "two additions took the same index";
+  ASSERT_EQ(catalogue.size(), std::size_t{kProcesses * kValuesEach}) << "two additions took the same index";
   std::set<int> indexes;
   for (const auto& entry : catalogue) indexes.insert(std::stoi(entry.first));
-  EXPECT_EQ(*indexes.rbegin(), 99);
+  EXPECT_EQ(*indexes.rbegin(), kProcesses * kValuesEach - 1);
+  std::printf("soak: %d processes wrote %zu values and %zu catalogue entries into one store\n", kProcesses,
+              values.size(), catalogue.size());
 }
 
 }  // namespace

@@ -75,14 +75,15 @@ TEST_P(StoreContract, TransactionsApplyEverythingOrNothingAndNestAndTheTokenMove
   EXPECT_EQ(store.changeToken(), afterWrite);
 
   std::uint64_t inside = 0;
-  EXPECT_THROW(store.transaction([&] {
-    store.write("Orvane", "Palvex", "0", "Cambiado");
-    store.write("Orvane", "Palvex", "1", "Nuevo");
-    EXPECT_EQ(store.read("Orvane", "Palvex", "1"), Value("Nuevo"));  // the body sees its own writes
-    inside = store.changeToken();
-    throw std::runtime_error("stop");
-  }),
-               std::runtime_error);
+  EXPECT_THAT([&] {
+    store.transaction([&] {
+      store.write("Orvane", "Palvex", "0", "Cambiado");
+      store.write("Orvane", "Palvex", "1", "Nuevo");
+      EXPECT_EQ(store.read("Orvane", "Palvex", "1"), Value("Nuevo"));  // the body sees its own writes
+      inside = store.changeToken();
+      throw std::runtime_error("stop");
+    });
+  }, testing::ThrowsError<std::runtime_error>("stop"));
   EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
   // A value cached inside a failed transaction must not look current after it.
   EXPECT_NE(inside, afterWrite);
@@ -90,11 +91,12 @@ TEST_P(StoreContract, TransactionsApplyEverythingOrNothingAndNestAndTheTokenMove
 
   store.transaction([&] {
     store.write("Orvane", "Palvex", "0", "Fuera");
-    EXPECT_THROW(store.transaction([&] {
-      store.write("Orvane", "Palvex", "1", "Dentro");
-      throw std::runtime_error("inner");
-    }),
-                 std::runtime_error);
+    EXPECT_THAT([&] {
+      store.transaction([&] {
+        store.write("Orvane", "Palvex", "1", "Dentro");
+        throw std::runtime_error("inner");
+      });
+    }, testing::ThrowsError<std::runtime_error>("inner"));
     store.transaction([&] { store.write("Orvane", "Palvex", "2", "Dentro bien"); });
   });
   EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Fuera"}, {"2", "Dentro bien"}}));
@@ -152,13 +154,14 @@ TEST_P(StoreContract, ErasingKeepsTheOthersInPlaceAndAnEmptiedSectionTakesTheNex
 TEST_P(StoreContract, ErasingInsideATransactionIsUndoneWithIt) {
   store.write("Orvane", "Palvex", "0", "Default");
   store.write("Orvane", "Palvex\\Default\\FORM", "BackColor", "1");
-  EXPECT_THROW(store.transaction([&] {
-    store.erase("Orvane", "Palvex", "0");
-    store.eraseSection("Orvane", "Palvex\\Default\\FORM");
-    EXPECT_TRUE(store.enumerate("Orvane", "Palvex").empty());
-    throw std::runtime_error("stop");
-  }),
-               std::runtime_error);
+  EXPECT_THAT([&] {
+    store.transaction([&] {
+      store.erase("Orvane", "Palvex", "0");
+      store.eraseSection("Orvane", "Palvex\\Default\\FORM");
+      EXPECT_TRUE(store.enumerate("Orvane", "Palvex").empty());
+      throw std::runtime_error("stop");
+    });
+  }, testing::ThrowsError<std::runtime_error>("stop"));
   EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
   EXPECT_EQ(store.read("Orvane", "Palvex\\Default\\FORM", "BackColor"), Value("1"));
 }
@@ -173,7 +176,8 @@ TEST_P(StoreContract, ReadTransactionsRunTheirBodyAlsoInsideATransactionAndPassI
     store.readTransaction([&] { seen = store.read("Orvane", "Palvex", "1"); });
   });
   EXPECT_EQ(seen, Value("Oscuro"));
-  EXPECT_THROW(store.readTransaction([] { throw std::runtime_error("stop"); }), std::runtime_error);
+  EXPECT_THAT([&] { store.readTransaction([] { throw std::runtime_error("stop"); }); },
+              testing::ThrowsError<std::runtime_error>("stop"));
   store.write("Orvane", "Palvex", "2", "Claro");  // nothing is left open
   EXPECT_EQ(store.enumerate("Orvane", "Palvex").size(), 3u);
 }

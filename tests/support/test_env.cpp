@@ -1,5 +1,6 @@
 #include "support/test_env.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -54,6 +55,27 @@ EngineTest::EngineTest()
 EngineTest::~EngineTest() {
   globales::resetState();
   installSettingsStore(nullptr);
+}
+
+std::string rowName(std::size_t index, std::string_view label) {
+  std::string name = std::to_string(index) + "_";
+  for (char c : label) {
+    if (std::isalnum(static_cast<unsigned char>(c))) {
+      name += c;
+      continue;
+    }
+    switch (c) {
+      case '&': name += "amp"; break;
+      case '.': name += "dot"; break;
+      case ',': name += "comma"; break;
+      case '-': name += "minus"; break;
+      case '+': name += "plus"; break;
+      case '#': name += "hash"; break;
+      case '"': name += "quote"; break;
+      default: if (name.back() != '_') name += '_';
+    }
+  }
+  return name;
 }
 
 void EngineTest::writeIni(const std::string& content) {

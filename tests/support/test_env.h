@@ -4,9 +4,13 @@
 // that points away from the real user's settings.
 
 #include <filesystem>
+#include <ostream>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "palvex/error.h"
@@ -65,17 +69,44 @@ class EngineTest : public ::testing::Test {
   ScopedEnv storeEnv_;
 };
 
+
+// The one matcher for expected errors: a callable that throws palvex::Error
+// with `number` and a message holding `fragment`,
+//   EXPECT_THAT([&] { grid->set("borderStyle", Variant(40000)); }, ThrowsError(ErrorNumber::Overflow, ""));
+// or, for another exception type E, one whose message holds `fragment`.
+inline auto ThrowsError(ErrorNumber number, std::string fragment) {
+  return ::testing::Throws<Error>(::testing::AllOf(::testing::Property("number", &Error::number, number),
+                                                   ::testing::Property("what", &Error::what, ::testing::HasSubstr(fragment))));
+}
+template <class E>
+auto ThrowsError(std::string fragment) {
+  return ::testing::ThrowsMessage<E>(::testing::HasSubstr(fragment));
+}
+
+// A readable, unique test name for row `index` of a table: its label with
+// letters and digits kept, blanks as '_' and common signs spelled out.
+std::string rowName(std::size_t index, std::string_view label);
+
+// The base of a table row whose `name` labels it in test names and messages.
+struct NamedRow {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& out, const NamedRow& row) { return out << '"' << row.name << '"'; }
+};
+
+// Names the rows of a value-parameterised test by their `name` member, or by
+// the value itself when it is text.
+struct RowName {
+  template <class Row>
+  std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
+    if constexpr (std::is_convertible_v<Row, std::string_view>)
+      return rowName(row.index, row.param);
+    else
+      return rowName(row.index, row.param.name);
+  }
+};
+
 }  // namespace palvex::testing
 
-// Checks that `statement` throws palvex::Error with `expected_number` and a message
-// containing `fragment`.
-#define EXPECT_PALVEX_ERROR(statement, expected_number, fragment)                                 \
-  do {                                                                                   \
-    try {                                                                                \
-      statement;                                                                         \
-      ADD_FAILURE() << "expected palvex::Error " << static_cast<int>(expected_number);            \
-    } catch (const ::palvex::Error& e) {                                                 \
-      EXPECT_EQ(e.number(), expected_number) << e.what();                                         \
-      EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();    \
-    }                                                                                    \
-  } while (0)
+// The statement form of ThrowsError.
+#define EXPECT_PALVEX_ERROR(statement, expected_number, fragment) \
+  EXPECT_THAT([&] { statement; }, ::palvex::testing::ThrowsError(expected_number, fragment))
