@@ -92,7 +92,7 @@ void checkExport(ByteReader in) {
                                                                                       : in.take<std::int32_t>();
   bool creatable = true;
   try {
-    cli::checkNewThemeName(theme);
+    cli::requireThemeName(theme);
   } catch (const cli::UserError&) {
     creatable = false;
   }

@@ -23,7 +23,8 @@ struct Parser {
   Parser() {
     parser.setApplicationDescription(
         "A customer and invoice window coloured by Palvex. Pick a theme in the toolbar, edit it with "
-        "\"Editar tema…\"; changes saved by another program (palvex set, another designer) show within a second.");
+        "\"Editar tema…\"; changes saved by another program (palvex set, another designer) show within a second. Without a display it renders every theme, a contact sheet and the "
+        "designer to PNG files instead, and prints where they are.");
     parser.addHelpOption();
     parser.addOptions({store, theme, render, renderAll, size, designer});
   }
@@ -63,6 +64,9 @@ Options parseOptions(const QStringList& arguments) {
   return options;
 }
 
-QString helpText() { return Parser().parser.helpText(); }
+QString helpText() {
+  // The program's name is known to the parser only once a QCoreApplication exists.
+  return Parser().parser.helpText().replace("<executable_name>", "palvex-demo");
+}
 
 }  // namespace palvex::demo

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "palvex/contrast.h"
+#include "palvex/tema.h"
 #include "store_session.h"
 
 namespace palvex::cli {
@@ -92,7 +93,7 @@ void writeJson(const std::string& theme, const std::vector<ContrastCheck>& check
 void runCheck(const std::filesystem::path& store, const CheckOptions& options, std::ostream& out) {
   useStore(store, StoreUse::Read);
   auto tema = Tema::create();
-  const auto theme = themeToRead(*tema, options.theme);
+  const auto theme = themeToRead(options.theme);
   tema->setTema(theme);
   const auto checks = checkLoadedTheme();
 

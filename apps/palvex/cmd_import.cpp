@@ -1,6 +1,5 @@
 // palvex import: a theme file saved as a theme, all of it or nothing.
 
-#include <optional>
 
 #include "catalogue.h"
 #include "commands.h"
@@ -8,6 +7,7 @@
 #include "file_io.h"
 #include "palvex/elements.h"
 #include "palvex/settings_store.h"
+#include "palvex/tema.h"
 #include "profile/ini_encoding.h"
 #include "store_session.h"
 #include "theme_file.h"
@@ -20,17 +20,18 @@ void runImport(const std::filesystem::path& store, const ImportOptions& options,
   const auto text = profile::iniBytesToUtf8(readFileBytes(options.file));
   const auto file = parseThemeFile(text, elementTables(), options.as.has_value(), options.file.string());
   const std::string name = options.as.value_or(file.theme);
-  checkNewThemeName(name);
+  requireThemeName(name);
 
   useStore(store, StoreUse::Write);
   auto tema = Tema::create();
-  std::string theme;
-  std::optional<std::int16_t> added;
+  catalogue::Entry entry;
+  bool added = false;
 
   settingsStore().transaction([&] {
-    auto known = catalogueName(*tema, name);
-    if (!known) added = addCatalogueEntry(*tema, name);
-    theme = known.value_or(name);
+    auto known = catalogue::find(name);
+    added = !known;
+    entry = known ? *known : catalogue::add(name);
+    const std::string& theme = entry.name;
     tema->setTema(theme);
     // Each element the file speaks of is loaded, given the file's values by
     // name and saved, so its keys are written exactly as the engine writes them.
@@ -46,8 +47,7 @@ void runImport(const std::filesystem::path& store, const ImportOptions& options,
   });
 
   out << "Imported " << file.values.size() << " values from " << options.file.string() << " into theme \""
-      << theme << "\" (" << (added ? "new catalogue entry " : "catalogue entry ")
-      << (added ? *added : tema->indiceTema(theme)) << ").\n";
+      << entry.name << "\" (" << (added ? "new catalogue entry " : "catalogue entry ") << entry.index << ").\n";
 }
 
 }  // namespace palvex::cli

@@ -18,6 +18,7 @@
 
 #include "catalogue.h"
 #include "commands.h"
+#include "palvex/tema.h"
 #include "store_session.h"
 
 extern char** environ;
@@ -66,7 +67,7 @@ std::string themeToRender(const fs::path& store, const RenderOptions& options) {
                     " (import a theme first: palvex import examples/themes/Claro.ini)");
   useStore(store, StoreUse::Read);
   auto tema = Tema::create();
-  if (!options.all) return themeToRead(*tema, options.theme);
+  if (!options.all) return themeToRead(options.theme);
   if (tema->listaPalvex().empty())
     throw UserError("the catalogue in " + store.string() + " is empty: there is no theme to render");
   return {};

@@ -8,6 +8,7 @@
 #include "element_tables.h"
 #include "palvex/elements.h"
 #include "palvex/settings_store.h"
+#include "palvex/tema.h"
 #include "store_session.h"
 #include "user_error.h"
 #include "value_parser.h"
@@ -38,6 +39,7 @@ void runSet(const std::filesystem::path& store, const SetOptions& options, std::
   const std::size_t index = requireProperty(table, options.property);
   const PropertyRow& property = table.properties[index];
   checkWidth(property, value);
+  if (options.create) requireThemeName(options.theme);
 
   useStore(store, options.create ? StoreUse::Write : StoreUse::Read);
   auto tema = Tema::create();
@@ -48,13 +50,10 @@ void runSet(const std::filesystem::path& store, const SetOptions& options, std::
   // The catalogue check, the new entry and the element's values are one unit:
   // a concurrent creator either sees this entry or this one sees its.
   settingsStore().transaction([&] {
-    auto known = catalogueName(*tema, options.theme);
+    auto known = catalogue::find(options.theme);
     if (!known && !options.create) throw unknownTheme(options.theme, "add --create to create it");
-    if (!known) {
-      checkNewThemeName(options.theme);
-      added = addCatalogueEntry(*tema, options.theme);
-    }
-    theme = known.value_or(options.theme);
+    if (!known) added = catalogue::add(options.theme).index;
+    theme = known ? known->name : options.theme;
     tema->setTema(theme);
     auto element = createElement(table.className);
     element->set(property.name, Variant(value));

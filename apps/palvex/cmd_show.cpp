@@ -7,8 +7,9 @@
 #include "colour_format.h"
 #include "commands.h"
 #include "json_writer.h"
+#include "palvex/provenance.h"
+#include "palvex/settings_store.h"
 #include "store_session.h"
-#include "theme_reading.h"
 
 namespace palvex::cli {
 namespace {
@@ -22,7 +23,7 @@ std::string rightAligned(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string propertyLine(const PropertyReading& p, std::size_t nameWidth, bool swatches) {
+std::string propertyLine(const PropertyProvenance& p, std::size_t nameWidth, bool swatches) {
   const bool colour = p.row->width == PropertyWidth::Colour32;
   std::string line = "  " + padded(std::string(p.row->name), nameWidth) + "  ";
   if (swatches) line += (colour ? swatch(p.value) : "  ") + " ";
@@ -33,7 +34,7 @@ std::string propertyLine(const PropertyReading& p, std::size_t nameWidth, bool s
   return line + padded(toString(p.source), 7) + "  " + std::string(*system);
 }
 
-void writeText(const std::string& theme, const std::vector<ElementReading>& elements, std::ostream& out) {
+void writeText(const std::string& theme, const std::vector<ElementProvenance>& elements, std::ostream& out) {
   std::size_t nameWidth = 0;
   for (const auto& element : elements)
     for (const auto& property : element.table->properties) nameWidth = std::max(nameWidth, property.name.size());
@@ -50,7 +51,7 @@ void writeText(const std::string& theme, const std::vector<ElementReading>& elem
   }
 }
 
-void writeJson(const std::string& theme, const std::vector<ElementReading>& elements, std::ostream& out) {
+void writeJson(const std::string& theme, const std::vector<ElementProvenance>& elements, std::ostream& out) {
   JsonWriter json;
   json.beginObject().key("theme").value(theme).key("elements").beginArray();
   for (const auto& element : elements) {
@@ -79,9 +80,13 @@ void writeJson(const std::string& theme, const std::vector<ElementReading>& elem
 
 void runShow(const std::filesystem::path& store, const ShowOptions& options, std::ostream& out) {
   useStore(store, StoreUse::Read);
-  auto tema = Tema::create();
-  const auto theme = themeToRead(*tema, options.theme);
-  const auto elements = readTheme(*tema, theme);
+  std::string theme;
+  std::vector<ElementProvenance> elements;
+  // One view of the store: an import landing meanwhile shows all or nothing.
+  settingsStore().readTransaction([&] {
+    theme = themeToRead(options.theme);
+    elements = themeProvenance(theme);
+  });
   if (options.json)
     writeJson(theme, elements, out);
   else

@@ -14,7 +14,7 @@
 namespace palvex::cli {
 namespace {
 
-constexpr const char* kCommandNames = "list, show, set, export, import, check, render";
+constexpr const char* kCommandNames = "list, show, set, remove, rename, export, import, check, render";
 
 // Refusals are one line, whatever the message holds.
 int refuse(std::string message) {
@@ -49,6 +49,10 @@ struct Parsed {
   std::string importFile;
   std::string importAs;
   CLI::Option* importAsOption = nullptr;
+  CLI::App* remove = nullptr;
+  RemoveOptions removeOptions;
+  CLI::App* rename = nullptr;
+  RenameOptions renameOptions;
   CLI::App* check = nullptr;
   CheckOptions checkOptions;
   CLI::App* render = nullptr;
@@ -59,6 +63,7 @@ void defineCommands(CLI::App& app, Parsed& p) {
   p.store = app.add_option("--store", p.storeText,
                            "Settings store file (default: $PALVEX_STORE, else "
                            "$XDG_CONFIG_HOME/orvane/settings.sqlite)");
+  app.set_version_flag("--version", "palvex " PALVEX_VERSION, "Print the version and exit");
   app.require_subcommand(1);
   app.fallthrough();
 
@@ -79,6 +84,13 @@ void defineCommands(CLI::App& app, Parsed& p) {
       ->required();
   p.set->add_flag("--create", p.setOptions.create,
                   "Add THEME to the catalogue when it is not there (index: highest + 1)");
+
+  p.remove = app.add_subcommand("remove", "Remove a theme from the catalogue, and its values from the store");
+  p.remove->add_option("THEME", p.removeOptions.theme, "Theme name, as in the catalogue")->required();
+
+  p.rename = app.add_subcommand("rename", "Rename a theme; it keeps its index and its values move along");
+  p.rename->add_option("OLD", p.renameOptions.from, "Theme name, as in the catalogue")->required();
+  p.rename->add_option("NEW", p.renameOptions.to, "The new name")->required();
 
   p.exportTheme = app.add_subcommand("export", "Write a theme as an INI file in the layout of Orvane.ini");
   p.exportTheme->add_option("THEME", p.exportOptions.theme, "Theme name")->required();
@@ -106,9 +118,11 @@ void run(Parsed& p) {
   if (p.store->count() > 0 && p.storeText.empty()) throw UserError("--store needs a file name");
   const auto store = p.store->count() > 0 ? std::filesystem::path(p.storeText) : defaultStorePath();
 
-  if (p.list->parsed()) return runList(store, p.listOptions, std::cout);
+  if (p.list->parsed()) return runList(store, p.listOptions, std::cout, std::cerr);
   if (p.show->parsed()) return runShow(store, p.showOptions, std::cout);
   if (p.set->parsed()) return runSet(store, p.setOptions, std::cout);
+  if (p.remove->parsed()) return runRemove(store, p.removeOptions, std::cout);
+  if (p.rename->parsed()) return runRename(store, p.renameOptions, std::cout);
   if (p.check->parsed()) return runCheck(store, p.checkOptions, std::cout);
   if (p.render->parsed()) return runRender(store, p.renderOptions, std::cout);
   if (p.exportTheme->parsed()) {

@@ -13,7 +13,8 @@ namespace palvex::cli {
 struct ListOptions {
   bool json = false;
 };
-void runList(const std::filesystem::path& store, const ListOptions& options, std::ostream& out);
+// Entries whose key is not a 16-bit index are left out, with a warning on `err`.
+void runList(const std::filesystem::path& store, const ListOptions& options, std::ostream& out, std::ostream& err);
 
 struct ShowOptions {
   std::string theme = "Default";
@@ -35,6 +36,19 @@ struct ExportOptions {
   std::optional<std::filesystem::path> file;  // stdout when absent
 };
 void runExport(const std::filesystem::path& store, const ExportOptions& options, std::ostream& out);
+
+struct RemoveOptions {
+  std::string theme;
+};
+// Removes the catalogue entry and the theme's values.
+void runRemove(const std::filesystem::path& store, const RemoveOptions& options, std::ostream& out);
+
+struct RenameOptions {
+  std::string from;
+  std::string to;
+};
+// Renames a theme, keeping its index; its values move along.
+void runRename(const std::filesystem::path& store, const RenameOptions& options, std::ostream& out);
 
 struct ImportOptions {
   std::filesystem::path file;

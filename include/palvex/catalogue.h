@@ -49,8 +49,9 @@ PALVEX_EXPORT Listing list();
 PALVEX_EXPORT std::optional<Entry> find(std::string_view name);
 
 // Refuses, with error 5 saying why, a name no theme may take: empty, blanks
-// (space or tab) at either end, or a newline, carriage return, ']', '\' or
-// NUL anywhere. Such a name would not survive a section path or an INI file.
+// (space or tab) at either end, a newline, carriage return, ']', '\' or NUL
+// anywhere, or bytes that are not UTF-8. Such a name would not survive a
+// section path or an INI file.
 PALVEX_EXPORT void validateName(std::string_view name);
 
 // Adds `name` (validated) under the index after the highest readable one

@@ -39,10 +39,12 @@ class PALVEX_EXPORT SettingsStore {
 
   // Deletes one value; false when it was not there. A section left without
   // values is gone: written again, it takes the spelling of that write.
-  virtual bool erase(std::string_view app, std::string_view section, std::string_view key) = 0;
+  // Both stores of the library delete; a store of a host's own that does not
+  // override these refuses with palvex::Error (Storage).
+  virtual bool erase(std::string_view app, std::string_view section, std::string_view key);
   // Deletes every value directly in `section` (its sub-levels stay) and
   // returns how many there were.
-  virtual std::size_t eraseSection(std::string_view app, std::string_view section) = 0;
+  virtual std::size_t eraseSection(std::string_view app, std::string_view section);
 
   // A number that changes whenever data may have changed since it was last
   // read, by this process or another. Cheap: callers use it to keep caches.
@@ -53,10 +55,11 @@ class PALVEX_EXPORT SettingsStore {
   // `body` throws (the exception is rethrown).
   virtual void transaction(const std::function<void()>& body) = 0;
   // Runs `body`, which only reads, against one view of the data: what other
-  // processes commit meanwhile is not seen until it returns. Takes no write
-  // lock, so it neither waits for nor holds up a writer. Inside a
-  // transaction it simply runs the body there.
-  virtual void readTransaction(const std::function<void()>& body) = 0;
+  // processes commit meanwhile is not seen until it returns. The library's
+  // stores take no write lock for it, so it neither waits for nor holds up a
+  // writer; a store that does not override it runs `body` as a transaction.
+  // Inside a transaction it simply runs the body there.
+  virtual void readTransaction(const std::function<void()>& body) { transaction(body); }
 
   // A description for messages ("/home/ana/.config/orvane/settings.sqlite").
   virtual std::string describe() const = 0;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "automation/utf8.h"
 #include "engine/catalogue_keys.h"
 #include "palvex/elements.h"
 #include "palvex/globales.h"
@@ -69,6 +70,9 @@ const char* nameProblem(std::string_view name) {
   if (isBlank(name.front()) || isBlank(name.back())) return "starts or ends with a blank";
   for (const auto& refused : kRefusedCharacters)
     if (name.find(refused.c) != std::string_view::npos) return refused.why;
+  // An INI file is read back as Windows-1252 unless it is UTF-8: such a name
+  // would come back as another.
+  if (!utf8::isValid(name)) return "is not valid UTF-8";
   return nullptr;
 }
 
@@ -122,11 +126,20 @@ std::int16_t nextIndex(const SettingPairs& entries) {
   return static_cast<std::int16_t>(highest + 1);
 }
 
+// Where an entry sits, as a message names it: its index, or its key when
+// that holds none.
+std::string placeOf(const std::string& key) {
+  try {
+    return "index " + std::to_string(detail::indexOfKey(key));
+  } catch (const Error&) {
+    return "catalogue key \"" + key + "\"";
+  }
+}
+
 Entry addTo(const SettingPairs& entries, std::string_view name) {
   validateName(name);
-  if (auto known = findIn(entries, name))
-    throw refusal("theme " + quoted(name) + " is already in the catalogue (index " + std::to_string(known->index) +
-                  ")");
+  if (const auto keys = keysNamed(entries, name); !keys.empty())
+    throw refusal("theme " + quoted(name) + " is already in the catalogue (" + placeOf(keys.front()) + ")");
   const std::int16_t index = nextIndex(entries);
   settingsStore().write(kAppName, kCatalogueSection, std::to_string(index), name);
   return Entry{index, std::string(name)};
@@ -192,8 +205,8 @@ void rename(std::string_view oldName, std::string_view newName) {
     const SettingPairs entries = detail::rawEntries();
     const std::vector<std::string> keys = keysNamed(entries, oldName);
     if (keys.empty()) throw notInCatalogue(oldName);
-    if (!text::equalsIgnoreCase(oldName, newName) && !keysNamed(entries, newName).empty())
-      throw refusal("theme " + quoted(newName) + " is already in the catalogue");
+    if (const auto taken = keysNamed(entries, newName); !taken.empty() && !text::equalsIgnoreCase(oldName, newName))
+      throw refusal("theme " + quoted(newName) + " is already in the catalogue (" + placeOf(taken.front()) + ")");
     for (const std::string& key : keys) settingsStore().write(kAppName, kCatalogueSection, key, newName);
     moveSections(oldName, newName);
   });

@@ -1,5 +1,6 @@
 target_sources(palvex PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/memory_store.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sqlite_connection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sqlite_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sqlite_schema.cpp

@@ -1,5 +1,13 @@
 // Bad input: status 1, one line on stderr, the store byte for byte unchanged.
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "cli_sandbox.h"
@@ -12,6 +20,7 @@ class CliRefusal : public CliTest {
   void SetUp() override {
     ok({"set", "Oscuro", "CForm", "BackColor", "1", "--create"});
     write(at("bad-value.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\nMenuColor=abc\n");
+    write(at("t.ini"), "[Palvex\\Nuevo\\FORM]\nBackColor=1\n");
   }
 };
 
@@ -47,9 +56,16 @@ const RefusalRow kRefusals[] = {
     {{"set without value"}, {"set", "Oscuro", "CForm", "BackColor"}, "VALUE is required"},
     {{"unknown option"}, {"set", "Nuevo", "CForm", "BackColor", "1", "--create", "--bogus"}, "--bogus"},
     {{"new name with a blank"}, {"set", "Nuevo ", "CForm", "BackColor", "1", "--create"}, "starts or ends with a blank"},
-    {{"new name a file cannot carry"}, {"set", "Sala ]1", "CForm", "BackColor", "1", "--create"},
-     "cannot be written in a theme file"},
-    {{"unknown command"}, {"bogus"}, "unknown command \"bogus\" (commands: list, show, set, export, import, check, render)"},
+    {{"new name with a line break"}, {"set", "Dos\nlineas", "CForm", "BackColor", "1", "--create"},
+     "theme name \"Dos\\nlineas\" holds a line break"},
+    {{"new name with a carriage return"}, {"set", "Dos\rlineas", "CForm", "BackColor", "1", "--create"},
+     "holds a carriage return"},
+    {{"new name with a bracket"}, {"set", "Corchete]", "CForm", "BackColor", "1", "--create"}, "holds ']'"},
+    {{"import under a name with a bracket"}, {"import", "@t.ini", "--as", "Corchete]"}, "holds ']'"},
+    {{"export into the store"}, {"export", "Oscuro", "@store.sqlite"}, "it is the settings store"},
+    {{"export into the store log"}, {"export", "Oscuro", "@store.sqlite-wal"}, "it is the settings store"},
+    {{"unknown command"}, {"bogus"},
+     "unknown command \"bogus\" (commands: list, show, set, remove, rename, export, import, check, render)"},
     {{"no command"}, {}, "A subcommand is required"},
     {{"import bad value"}, {"import", "@bad-value.ini"}, "bad-value.ini:3: value \"abc\" of key \"MenuColor\""},
     {{"import missing file"}, {"import", "@missing.ini"}, "missing.ini: No such file or directory"},
@@ -81,8 +97,62 @@ TEST_F(CliRefusal, DamagedStoreFileIsNamedAndLeftAsItIs) {
     refused(args, store.string());
 }
 
+// Mounts a small empty file system at `folder`, seen by this process and its
+// children only: directly as root, else in a user namespace. False when
+// neither is allowed here.
+bool mountPrivateTmpfs(const std::filesystem::path& folder) {
+  const uid_t uid = ::getuid();
+  const gid_t gid = ::getgid();
+  if (::unshare(CLONE_NEWNS | (::geteuid() == 0 ? 0 : CLONE_NEWUSER)) != 0) return false;
+  if (::geteuid() != 0 && uid != 0) {
+    std::ofstream("/proc/self/setgroups") << "deny";
+    std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+    std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+  }
+  std::filesystem::create_directories(folder);
+  return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         ::mount("palvex-test", folder.c_str(), "tmpfs", 0, "size=256k") == 0;
+}
+
+// On a full disk a command works, or says that the disk is full and where.
+TEST_F(CliRefusal, AFullDiskIsNamedWithTheFolderThatNeedsRoom) {
+  const auto mounted = dir / "small";
+  const auto report = dir / "report";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (!mountPrivateTmpfs(mounted)) ::_exit(77);
+    store = mounted / "store.sqlite";
+    std::ofstream out(report);
+    if (run({"set", "Oscuro", "CForm", "BackColor", "1", "--create"}).status != 0) ::_exit(2);
+    std::ofstream filler(mounted / "filler", std::ios::binary);
+    const std::string block(4096, 'x');
+    while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
+    }
+    for (const Args& args : {Args{"list"}, Args{"show", "Oscuro"}, Args{"set", "Oscuro", "CForm", "BackColor", "2"}}) {
+      const auto result = run(args);
+      out << result.status << '\t' << (result.status == 0 ? "\n" : result.err);
+    }
+    out.close();  // _exit runs no destructors
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot mount a small file system here";
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  std::istringstream lines(read(report));
+  int results = 0;
+  for (std::string line; std::getline(lines, line); ++results) {
+    if (line == "0\t") continue;  // it worked
+    EXPECT_TRUE(line.starts_with("1\tpalvex: ")) << line;
+    EXPECT_NE(line.find("the disk is full: the settings store needs free space in " + mounted.string()),
+              std::string::npos) << line;
+  }
+  EXPECT_EQ(results, 3);
+}
+
 TEST_F(CliRefusal, HelpOnEveryCommand) {
-  for (const char* command : {"list", "show", "set", "export", "import"})
+  for (const char* command : {"list", "show", "set", "remove", "rename", "export", "import"})
     EXPECT_NE(ok({command, "--help"}).find(std::string("Usage: palvex ") + command), std::string::npos) << command;
   EXPECT_NE(ok({"--help"}).find("--store"), std::string::npos);
 }

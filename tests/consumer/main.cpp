@@ -1,8 +1,11 @@
 // Uses the library as a host would: a theme applied to a control, a value
-// saved through an element and read back by a second element.
+// saved through an element and read back by a second element, and the
+// catalogue and provenance a tool or a designer builds on.
+#include <palvex/catalogue.h>
 #include <palvex/currency.h>
 #include <palvex/elements.h>
 #include <palvex/property_bag.h>
+#include <palvex/provenance.h>
 #include <palvex/settings_store.h>
 #include <palvex/tema.h>
 
@@ -24,6 +27,11 @@ int main() {
   form->Update();
   if (palvex::CForm::create()->BackColor() != 0x123456) {
     std::fputs("a saved form colour did not come back\n", stderr);
+    return 1;
+  }
+  if (palvex::catalogue::saveCombination("Oscuro", true)->index != 0 ||
+      palvex::themeProvenance("oscuro").at(8).properties.at(0).source != palvex::SettingSource::Store) {
+    std::fputs("a saved combination did not come back with its provenance\n", stderr);
     return 1;
   }
   // Currency's comparison needs C++20: it compiles only if the target asked for it.

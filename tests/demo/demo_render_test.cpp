@@ -1,19 +1,7 @@
 // Pictures of the demo: each sample theme shows its own values where the
 // window paints them, whether rendered here, by palvex-demo or by palvex render.
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QToolBar>
-#include <QToolButton>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -25,7 +13,6 @@
 #include "demo_app.h"
 #include "demo_render.h"
 #include "demo_store.h"
-#include "palvex/qt/controls.h"
 #include "picture_probes.h"
 
 namespace palvex::testing {
@@ -68,35 +55,6 @@ TEST(DemoPictures, EverySampleThemeShowsItsValuesInTheSavedPicture) {
   EXPECT_EQ(probes[0].expected, QColor("#252526"));  // FORM BackColor=2499877
   EXPECT_EQ(probes[1].expected, QColor("#3c3c3c"));  // TEXT BackColor=3947580
   EXPECT_EQ(probes[5].expected, QColor("#007acc"));  // STATUSBAR BackColor=13400576
-}
-
-TEST(DemoWindowContents, EveryKindOfControlIsThereUnderItsName) {
-  demo::DemoWindow window;
-  const std::pair<const char*, const QMetaObject*> expected[] = {
-      {"mnuBarra", &QMenuBar::staticMetaObject},      {"mnuExportar", &QMenu::staticMetaObject},
-      {"mnuElegirTema", &QMenu::staticMetaObject},    {"tbPrincipal", &QToolBar::staticMetaObject},
-      {"tbEditarTema", &QToolButton::staticMetaObject}, {"cboTema", &QComboBox::staticMetaObject},
-      {"sbEstado", &QStatusBar::staticMetaObject},    {"txtNombre", &qt::skinText::staticMetaObject},
-      {"txtNif", &QLineEdit::staticMetaObject},       {"txtCodigo", &qt::skinCodeBox::staticMetaObject},
-      {"cboProvincia", &qt::skinCombo::staticMetaObject}, {"cboFormaPago", &QComboBox::staticMetaObject},
-      {"lstContactos", &qt::skinList::staticMetaObject}, {"lstHistorial", &QListWidget::staticMetaObject},
-      {"dtpFecha", &qt::skinDate::staticMetaObject},  {"numDescuento", &qt::skinNumber::staticMetaObject},
-      {"grdLineas", &QTableWidget::staticMetaObject}, {"tabDetalle", &qt::skinTabs::staticMetaObject},
-      {"chkPreferente", &qt::skinCheck::staticMetaObject}, {"chkCorreo", &QCheckBox::staticMetaObject},
-      {"chkRecargo", &qt::plainCheck::staticMetaObject}, {"optEmpresa", &QRadioButton::staticMetaObject},
-      {"lblNombre", &QLabel::staticMetaObject},       {"lblSaldo", &qt::boxedLabel::staticMetaObject},
-      {"fraCliente", &QGroupBox::staticMetaObject},   {"fraTotales", &QFrame::staticMetaObject},
-      {"cmdGuardar", &qt::skinButton::staticMetaObject}, {"cmdDuplicar", &QPushButton::staticMetaObject},
-      {"cmdAyuda", &qt::roundButton::staticMetaObject}, {"sldEstado", &qt::slideButton::staticMetaObject},
-      {"shpTotal", &qt::Shape::staticMetaObject},
-  };
-  for (const auto& [name, metaObject] : expected) {
-    auto* widget = window.findChild<QWidget*>(name);
-    ASSERT_NE(widget, nullptr) << name;
-    EXPECT_TRUE(widget->metaObject()->inherits(metaObject)) << name << " is a " << widget->metaObject()->className();
-  }
-  EXPECT_EQ(window.findChild<QTableWidget*>("grdLineas")->rowCount(), 6);
-  EXPECT_FALSE(window.findChild<QWidget*>("cmdAnular")->isEnabled());
 }
 
 TEST(DemoPictures, PalvexDemoRendersEveryThemeAndAContactSheet) {

@@ -88,34 +88,6 @@ TEST_F(GridTest, NameCellPicksAColourThatReachesCellElementAndUnsavedFlag) {
   EXPECT_EQ(grid()->currentColumn(), 1);
 }
 
-TEST_F(GridTest, CancelledColourDialogChangesNothing) {
-  openOnText();
-  const QString before = valueText();
-  const QColor painted = cellPixel(row_, 1);
-  const std::int32_t value = globales::sharedText()->BackColor();
-  dialogs_->colours.push_back(std::nullopt);
-  clickCell(row_, 0);
-  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{value});
-  EXPECT_EQ(valueText(), before);
-  EXPECT_EQ(cellPixel(row_, 1), painted);
-  EXPECT_EQ(globales::sharedText()->BackColor(), value);
-  EXPECT_FALSE(unsaved());
-  EXPECT_TRUE(utility_->messages.empty());
-}
-
-TEST_F(GridTest, ValueCellAsksWithThePromptTitleAndShownNumber) {
-  openOnText();
-  dialogs_->inputs.push_back(ScriptedDialogs::kTypeDefault);
-  clickCell(row_, 1);
-  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
-  EXPECT_EQ(dialogs_->inputCalls[0].prompt, QStringLiteral("Introduzca el numero correspondiente al color deseado"));
-  EXPECT_EQ(dialogs_->inputCalls[0].title, QStringLiteral("Color"));
-  EXPECT_EQ(dialogs_->inputCalls[0].defaultText, valueText());
-  // The same number again: no change, no unsaved edit.
-  EXPECT_FALSE(unsaved());
-  EXPECT_TRUE(utility_->messages.empty());
-}
-
 // What the input box may answer, and what the element then holds.
 struct Typed {
   std::optional<QString> answer;  // nullopt: Cancel
@@ -141,52 +113,39 @@ const Typed kTyped[] = {
 };
 
 TEST_F(GridTest, TypedNumbersAreTakenOrRefusedWithTheMessage) {
-  openOnText();
   for (const Typed& t : kTyped) {
     SCOPED_TRACE(t.answer.value_or(QStringLiteral("<Cancel>")).toStdString());
     globales::sharedText()->setBackColor(7);
-    trigger("MC_TEXT");
     utility_->messages.clear();
+    closeAllDesigners();
+    openOnText();  // a window without edits
     dialogs_->inputs.push_back(t.answer);
     clickCell(row_, 1);
+    ASSERT_EQ(dialogs_->inputCalls.back().prompt,
+              QStringLiteral("Introduzca el numero correspondiente al color deseado"));
+    EXPECT_EQ(dialogs_->inputCalls.back().title, QStringLiteral("Color"));
+    EXPECT_EQ(dialogs_->inputCalls.back().defaultText, QStringLiteral("7"));
     if (t.value) {
       EXPECT_TRUE(utility_->messages.empty());
       EXPECT_EQ(globales::sharedText()->BackColor(), *t.value);
       EXPECT_EQ(valueText(), QString::number(*t.value));
+      EXPECT_TRUE(unsaved());
     } else {
       EXPECT_EQ(utility_->messages, std::vector<std::string>{kInvalid});
       EXPECT_EQ(globales::sharedText()->BackColor(), 7);
       EXPECT_EQ(valueText(), QStringLiteral("7"));
+      EXPECT_FALSE(unsaved());
     }
   }
 }
 
-TEST_F(GridTest, RefusedNumberLeavesTheUnsavedFlagAlone) {
-  openOnText();
-  dialogs_->inputs.push_back(std::nullopt);
-  clickCell(row_, 1);
-  EXPECT_FALSE(unsaved());
-  dialogs_->inputs.push_back(QStringLiteral("1"));
-  clickCell(row_, 1);
-  ASSERT_TRUE(unsaved());
-  dialogs_->inputs.push_back(QStringLiteral("x"));
-  clickCell(row_, 1);
-  EXPECT_TRUE(unsaved());
-}
-
-TEST_F(GridTest, SystemButtonFaceTypedPaintsTheResolvedColour) {
+TEST_F(GridTest, SystemButtonFaceTypedPaintsTheResolvedColourAndFollowsThePalette) {
   openOnText();
   dialogs_->inputs.push_back(QStringLiteral("-2147483633"));
   clickCell(row_, 1);
   EXPECT_EQ(globales::sharedText()->BackColor(), static_cast<std::int32_t>(0x8000000F));
   EXPECT_EQ(valueText(), QStringLiteral("-2147483633"));
   EXPECT_EQ(cellPixel(row_, 1), paintColour(*resolveColour(static_cast<std::int32_t>(0x8000000F))));
-}
-
-TEST_F(GridTest, SystemColourCellsFollowAPaletteChange) {
-  openOnText();
-  dialogs_->inputs.push_back(QStringLiteral("-2147483633"));
-  clickCell(row_, 1);
   installSystemColourResolver([](int index) -> std::optional<std::int32_t> {
     if (index == 15) return 0x0000AA;
     return std::nullopt;
@@ -207,49 +166,6 @@ TEST_F(GridTest, AValueTheOverrideFileLocksSaysSoInItsTooltip) {
   clickCell(row_, 1);
   EXPECT_EQ(globales::sharedText()->BackColor(), 1);
   EXPECT_FALSE(grid()->item(row_, 1)->toolTip().isEmpty());
-}
-
-TEST_F(GridTest, TwoWindowsShowTheSameEdit) {
-  openOnText();
-  QWidget* second = open();
-  trigger("MC_TEXT", second);
-  dialogs_->inputs.push_back(QStringLiteral("4660"));
-  clickCell(row_, 1);
-  EXPECT_EQ(grid(second)->item(row_, 1)->text(), QStringLiteral("4660"));
-  EXPECT_EQ(cellPixel(row_, 1, second), paintColour(4660));
-  // The edit is the first window's: only it has unsaved changes.
-  EXPECT_TRUE(unsaved());
-  EXPECT_FALSE(unsaved(second));
-  // And the second edits the same instance.
-  dialogs_->inputs.push_back(QStringLiteral("17"));
-  clickCell(row_, 1, second);
-  EXPECT_EQ(valueText(), QStringLiteral("17"));
-  EXPECT_EQ(globales::sharedText()->BackColor(), 17);
-}
-
-TEST_F(GridTest, ClosingOneWindowLeavesTheOtherWorking) {
-  openOnText();
-  QWidget* second = open();
-  trigger("MC_TEXT", second);
-  window()->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  ASSERT_TRUE(window() == nullptr);
-  dialogs_->inputs.push_back(QStringLiteral("99"));
-  clickCell(row_, 1, second);
-  EXPECT_EQ(globales::sharedText()->BackColor(), 99);
-}
-
-TEST_F(GridTest, HostSetTemaWhileOpenLeavesTheGridOnItsInstance) {
-  store().write("Orvane", "Palvex\\Oscuro\\TEXT", "BackColor", "4210752");
-  openOnText();
-  const auto edited = globales::sharedText();
-  tema_->setTema("Oscuro");
-  dialogs_->inputs.push_back(QStringLiteral("255"));
-  clickCell(row_, 1);
-  EXPECT_EQ(edited->BackColor(), 255);
-  EXPECT_EQ(valueText(), QStringLiteral("255"));
-  // Later applies read the newly selected theme afresh.
-  EXPECT_EQ(globales::sharedText()->BackColor(), 4210752);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
@@ -158,55 +159,84 @@ TEST_F(PreviewTest, AMenuColourEditRepaintsTheMenuBar) {
   EXPECT_EQ(pixel(bar, QPoint(bar->width() - px(4), bar->height() / 2)), kNewPainted);
 }
 
-TEST_F(PreviewTest, ACancelledDialogStillReappliesTheSamples) {
+// What the grid, the element and the samples show after a click that
+// changes nothing: the samples are re-applied all the same (a value painted
+// over them comes back), unless the typed answer was refused.
+struct NoChange {
+  const char* what;
+  int column;
+  std::optional<std::int32_t> colour;  // the colour dialog's answer (name cell)
+  std::optional<QString> typed;        // the input box's answer (value cell)
+  bool reapplied;
+};
+
+TEST_F(PreviewTest, AClickThatChangesNothingStillReappliesUnlessRefused) {
+  const NoChange cases[] = {
+      {"colour dialog cancelled", 0, std::nullopt, std::nullopt, true},
+      {"same number typed again", 1, std::nullopt, ScriptedDialogs::kTypeDefault, true},
+      {"input box cancelled", 1, std::nullopt, std::nullopt, false},
+  };
   open();
+  trigger("MC_TEXT");
+  const int row = rowOf("BackColor");
   auto* text = find<qt::skinText>("skinText1");
   const int themed = text->BackColor();
-  text->setBackColor(1);  // as if something else had painted over it
-  trigger("MC_TEXT");
-  dialogs_->colours.push_back(std::nullopt);
-  clickCell(rowOf("BackColor"), 0);
-  EXPECT_EQ(text->BackColor(), themed);
-  EXPECT_FALSE(unsaved());
+  const QString shown = grid()->item(row, 1)->text();
+  const QColor painted = cellPixel(row, 1);
+  for (const NoChange& c : cases) {
+    SCOPED_TRACE(c.what);
+    utility_->messages.clear();
+    text->setBackColor(1);  // as if something else had painted over it
+    if (c.column == 0) dialogs_->colours.push_back(c.colour);
+    if (c.column == 1) dialogs_->inputs.push_back(c.typed);
+    clickCell(row, c.column);
+    EXPECT_EQ(text->BackColor(), c.reapplied ? themed : 1);
+    EXPECT_EQ(utility_->messages.size(), c.reapplied ? 0u : 1u);
+    EXPECT_EQ(globales::sharedText()->BackColor(), themed);
+    EXPECT_EQ(grid()->item(row, 1)->text(), shown);
+    EXPECT_EQ(cellPixel(row, 1), painted);
+    EXPECT_FALSE(unsaved());
+  }
 }
 
-TEST_F(PreviewTest, TheSameNumberTypedAgainWritesNothingButReapplies) {
-  open();
-  auto* text = find<qt::skinText>("skinText1");
-  const int themed = text->BackColor();
-  text->setBackColor(1);
-  trigger("MC_TEXT");
-  dialogs_->inputs.push_back(ScriptedDialogs::kTypeDefault);
-  clickCell(rowOf("BackColor"), 1);
-  EXPECT_EQ(text->BackColor(), themed);
-  EXPECT_FALSE(unsaved());
-}
-
-TEST_F(PreviewTest, ARefusedNumberRepaintsNothing) {
-  open();
-  auto* text = find<qt::skinText>("skinText1");
-  text->setBackColor(1);
-  trigger("MC_TEXT");
-  dialogs_->inputs.push_back(std::nullopt);
-  clickCell(rowOf("BackColor"), 1);
-  EXPECT_EQ(text->BackColor(), 1);
-}
-
-TEST_F(PreviewTest, AnEditInOneWindowRepaintsTheOther) {
+TEST_F(PreviewTest, TwoWindowsEditTheSameElementsAndShowEachOthersEdits) {
   open();
   QWidget* second = open();
+  trigger("MC_TEXT");
+  trigger("MC_TEXT", second);
   pick("MC_TEXT", "BackColor");
+  const int row = rowOf("BackColor");
+  EXPECT_EQ(grid(second)->item(row, 1)->text(), QString::number(kNew));
+  EXPECT_EQ(cellPixel(row, 1, second), kNewPainted);
   EXPECT_EQ(pixel(find("skinText1", second), QPoint(2, 2)), kNewPainted);
+  // The edit is the first window's: only it has unsaved changes.
+  EXPECT_TRUE(unsaved());
+  EXPECT_FALSE(unsaved(second));
+  // Closed, the first leaves the second working on the same instance.
+  window()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(window() == nullptr);
+  dialogs_->inputs.push_back(QStringLiteral("65280"));
+  clickCell(row, 1, second);
+  EXPECT_EQ(globales::sharedText()->BackColor(), 65280);
+  EXPECT_EQ(pixel(find("skinText1", second), QPoint(2, 2)), QColor(0, 255, 0));
 }
 
-TEST_F(PreviewTest, AfterAHostSetTemaThePreviewShowsTheNewlySelectedTheme) {
+// A host setTema while the window is open: the grid keeps the instance it
+// was given, while every apply, the preview's included, reads the newly
+// selected theme afresh.
+TEST_F(PreviewTest, AfterAHostSetTemaTheGridEditsItsInstanceAndThePreviewShowsTheNewTheme) {
   store().write("Orvane", "Palvex\\Oscuro\\TEXT", "BackColor", "65280");
   open();
+  trigger("MC_TEXT");
+  const auto edited = globales::sharedText();
   tema_->setTema("Oscuro");
-  pick("MC_TEXT", "BackColor");
-  // The edit went to the instance the grid holds; the samples were re-applied
-  // from the fresh instance of the newly selected theme.
+  dialogs_->colours.push_back(kNew);
+  clickCell(rowOf("BackColor"), 0);  // no new choice: that would take a fresh instance
+  EXPECT_EQ(edited->BackColor(), kNew);
+  EXPECT_EQ(grid()->item(rowOf("BackColor"), 1)->text(), QString::number(kNew));
   EXPECT_EQ(interior("skinText1"), QColor(0, 255, 0));
+  EXPECT_EQ(globales::sharedText()->BackColor(), 65280);
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ TEST_F(SaveTest, DefaultNotYetCataloguedAsksAndAddsItFirst) {
   EXPECT_EQ(store().enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
   EXPECT_EQ(stored("Default", "TEXT", "BackColor"), "255");
   EXPECT_FALSE(unsaved());
+  EXPECT_EQ(tema_->getTema(), "Default");
 }
 
 TEST_F(SaveTest, NoToTheNewNameSavesNothingAndKeepsTheName) {
@@ -106,14 +107,6 @@ TEST_F(SaveTest, NewNameGoesAfterTheHighestIndexAndBecomesCurrent) {
   EXPECT_EQ(tema_->getTema(), "Nuevo");
   EXPECT_FALSE(section("Nuevo", "SHAPE").empty());
   EXPECT_TRUE(section("  Nuevo  ", "SHAPE").empty());
-}
-
-TEST_F(SaveTest, NewNameInAnEmptyCatalogueGetsIndexZero) {
-  open();
-  utility_->answers.push_back(true);
-  save(QStringLiteral("Mio"));
-  EXPECT_EQ(store().enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Mio"}}));
-  EXPECT_EQ(tema_->getTema(), "Mio");
 }
 
 TEST_F(SaveTest, ExistingNameInAnotherCaseOverwritesItUnderTheTypedName) {
@@ -230,7 +223,11 @@ TEST_F(SaveTest, AFullCatalogueIsRefusedWithAMessage) {
 TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
   catalogue({{"0", "Default"}});
   open();
-  edit();
+  EXPECT_TRUE(closeWindow());  // nothing edited
+  EXPECT_TRUE(utility_->questions.empty());
+
+  open();
+  edit("1");
   utility_->answers.push_back(false);
   EXPECT_FALSE(closeWindow());
   EXPECT_EQ(utility_->questions, std::vector<std::string>{kLeave});
@@ -239,27 +236,22 @@ TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
   save(ScriptedDialogs::kTypeDefault);
   EXPECT_TRUE(closeWindow());
   EXPECT_EQ(utility_->questions.size(), 1u);
-  // The edit stays in the shared element.
-  EXPECT_EQ(globales::sharedText()->BackColor(), 255);
-}
 
-TEST_F(SaveTest, TerminarWithoutEditsClosesAndYesClosesAfterAnEdit) {
   open();
-  EXPECT_TRUE(closeWindow());
-  open();
-  edit();
+  edit("2");
   utility_->answers.push_back(true);
   EXPECT_TRUE(closeWindow());
-  EXPECT_EQ(utility_->questions, std::vector<std::string>{kLeave});
-}
+  EXPECT_EQ(utility_->questions.size(), 2u);
+  // The unsaved edit stays in the shared element.
+  EXPECT_EQ(globales::sharedText()->BackColor(), 2);
 
-TEST_F(SaveTest, TheWindowsOwnCloseDoesNotAsk) {
+  // The window's own close control does not ask.
   open();
-  edit();
+  edit("3");
   window()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window() == nullptr);
-  EXPECT_TRUE(utility_->questions.empty());
+  EXPECT_EQ(utility_->questions.size(), 2u);
 }
 
 }  // namespace

@@ -233,6 +233,7 @@ constexpr MenuChoice kMenuChoices[] = {
     {"MC_TABS", "CTabStrip"},        {"MC_Shape", "CShape"},
 };
 
+// "Fondo del formulario" and "Menues" both show the form element's rows.
 TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
   open();
   for (const MenuChoice& c : kMenuChoices) {
@@ -247,16 +248,6 @@ TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
       EXPECT_EQ(shown[i].second, std::to_string(descriptors[i].valor));
     }
   }
-}
-
-TEST_F(WindowTest, FormAndMenuEntriesShowTheSameRows) {
-  open();
-  trigger("MC_FORM");
-  const auto form = rows();
-  trigger("MC_TEXT");
-  trigger("MC_MENU");
-  EXPECT_EQ(rows(), form);
-  EXPECT_EQ(rows().size(), 2u);
 }
 
 struct SampleClick {

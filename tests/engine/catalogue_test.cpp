@@ -61,6 +61,7 @@ TEST_F(CatalogueTest, NamesThatWouldNotSurviveASectionPathOrAnIniFileAreRefusedE
       {"Corchete]", "holds ']'"},
       {"Barra\\Inversa", "holds '\\'"},
       {std::string("Nul\0dentro", 10), "\"Nul\\0dentro\" holds a NUL character"},
+      {"Caf\xe9", "is not valid UTF-8"},
   };
   addRaw("0", "Oscuro");
   for (const auto& [name, why] : refused) {
@@ -107,6 +108,8 @@ TEST_F(CatalogueTest, ADamagedKeyHidesItsOwnThemeOnlyAndIsNamedWithItsStoreAndSe
   EXPECT_EQ(tema->indiceTema("Oscuro"), 3);
   EXPECT_PALVEX_ERROR(tema->maxIndiceTema(), ErrorNumber::TypeMismatch, "catalogue key \"abc\"");
   EXPECT_EQ(catalogue::add("Nuevo"), (Entry{4, "Nuevo"}));
+  EXPECT_PALVEX_ERROR(catalogue::add("RARO"), ErrorNumber::InvalidCall,
+                      "theme \"RARO\" is already in the catalogue (catalogue key \"abc\")");
 
   // The way out: a damaged entry can be renamed and removed like any other.
   catalogue::rename("raro", "Extraño");
@@ -164,7 +167,7 @@ TEST_F(CatalogueTest, RenameKeepsIndexAndPlaceAndMovesTheSectionsAlong) {
   EXPECT_EQ(section("negro", "FORM").size(), 2u);
 
   EXPECT_PALVEX_ERROR(catalogue::rename("Negro", "claro"), ErrorNumber::InvalidCall,
-                      "theme \"claro\" is already in the catalogue");
+                      "theme \"claro\" is already in the catalogue (index 5)");
   EXPECT_PALVEX_ERROR(catalogue::rename("Gris", "Plata"), ErrorNumber::InvalidCall, "no theme \"Gris\"");
   EXPECT_EQ(section("NEGRO", "FORM").size(), 2u);
 }

@@ -182,6 +182,30 @@ TEST_P(StoreContract, ReadTransactionsRunTheirBodyAlsoInsideATransactionAndPassI
   EXPECT_EQ(store.enumerate("Orvane", "Palvex").size(), 3u);
 }
 
+// A store of a host's own that predates deleting still builds, reads in one
+// view through its transaction, and refuses to delete with a clear error.
+TEST(StoreInterface, AStoreWithoutDeletingRefusesItAndReadsInItsTransaction) {
+  class Minimal final : public SettingsStore {
+   public:
+    std::optional<std::string> read(std::string_view, std::string_view, std::string_view) override { return {}; }
+    void write(std::string_view, std::string_view, std::string_view, std::string_view) override {}
+    SettingPairs enumerate(std::string_view, std::string_view) override { return {}; }
+    std::uint64_t changeToken() override { return 0; }
+    void transaction(const std::function<void()>& body) override {
+      ++transactions;
+      body();
+    }
+    std::string describe() const override { return "minimal"; }
+    int transactions = 0;
+  } minimal;
+  EXPECT_PALVEX_ERROR(minimal.erase("Orvane", "Palvex", "0"), ErrorNumber::Storage, "minimal: this settings store cannot delete");
+  EXPECT_PALVEX_ERROR(minimal.eraseSection("Orvane", "Palvex"), ErrorNumber::Storage, "cannot delete");
+  bool ran = false;
+  minimal.readTransaction([&] { ran = true; });
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(minimal.transactions, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreContract, ::testing::ValuesIn(kBackends),
                          [](const ::testing::TestParamInfo<Backend>& param) { return param.param.name; });
 

@@ -8,7 +8,9 @@
 #include <QPolygon>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QToolBar>
 
+#include "palvex/contrast.h"
 #include "qt/binding/paint_state.h"
 #include "qt/binding/registry.h"
 
@@ -29,6 +31,20 @@ const PaintState* stateOf(const QWidget* widget) {
 const PaintState* stateOf(const QWidget* widget, Paint kind) {
   const PaintState* state = stateOf(widget);
   return state && state->paint == kind ? state : nullptr;
+}
+
+std::int32_t colourRef(const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; }
+
+// Text the theme gives no colour for (menu and toolbar captions, group-box
+// titles) keeps the palette's colour where it reads well on the background
+// the theme did give, and turns black or white where it would not: a dark
+// menu bar must not carry the style's near-black captions.
+QColor readableInk(const QColor& preferred, const QColor& background) {
+  const std::int32_t back = colourRef(background);
+  const std::optional<double> ratio = contrastRatio(colourRef(preferred), back);
+  if (ratio && *ratio >= kMinimumContrast) return preferred;
+  const std::int32_t ink = readableTextOn(back);
+  return QColor(ink & 0xFF, ink >> 8 & 0xFF, ink >> 16 & 0xFF);
 }
 
 // An even mix of two colours, for the few lines the theme has no colour for.
@@ -158,7 +174,8 @@ void menuItem(const QStyle* style, QPainter* p, const QStyleOptionMenuItem* mi) 
                 mix(pal.color(QPalette::Window), pal.color(QPalette::WindowText)));
     return;
   }
-  const QColor ink = selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::ButtonText);
+  const QColor ink = selected ? pal.color(QPalette::HighlightedText)
+                               : readableInk(pal.color(QPalette::ButtonText), pal.color(QPalette::Window));
   const int margin = 6;
   const int check = std::max(mi->maxIconWidth, 12);
   QRect text = r.adjusted(margin + check + 4, 0, -margin - 12, 0);
@@ -188,7 +205,10 @@ void menuBarItem(const QStyle* style, QPainter* p, const QStyleOptionMenuItem* m
   const bool enabled = mi->state & QStyle::State_Enabled;
   const bool active = (mi->state & (QStyle::State_Selected | QStyle::State_Sunken)) && enabled;
   p->fillRect(mi->rect, active ? mi->palette.brush(QPalette::Highlight) : mi->palette.brush(QPalette::Window));
-  style->drawItemText(p, mi->rect, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, mi->palette,
+  QPalette palette = mi->palette;
+  palette.setColor(QPalette::ButtonText,
+                   readableInk(palette.color(QPalette::ButtonText), palette.color(QPalette::Window)));
+  style->drawItemText(p, mi->rect, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, palette,
                       enabled, mi->text, active ? QPalette::HighlightedText : QPalette::ButtonText);
 }
 
@@ -277,6 +297,15 @@ void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
 
 void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* p,
                             const QWidget* widget) const {
+  if (element == CE_ToolButtonLabel && widget && stateOf(widget->parentWidget(), Paint::Toolbar)) {
+    if (const auto* button = qstyleoption_cast<const QStyleOptionToolButton*>(option)) {
+      QStyleOptionToolButton copy(*button);
+      const QColor bar = widget->parentWidget()->palette().color(QPalette::Window);
+      copy.palette.setColor(QPalette::ButtonText, readableInk(copy.palette.color(QPalette::ButtonText), bar));
+      QProxyStyle::drawControl(element, &copy, p, widget);
+      return;
+    }
+  }
   const PaintState* state = stateOf(widget);
   if (state) {
     switch (element) {
@@ -291,6 +320,21 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
       case CE_TabBarTabShape:
         if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); tab && state->paint == Paint::Tab) {
           tabShape(p, tab, *state);
+          return;
+        }
+        break;
+      case CE_TabBarTabLabel:
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); tab && state->paint == Paint::Tab) {
+          // The theme colours the tabs but not their captions: keep them legible on it.
+          const bool selected = tab->state & QStyle::State_Selected;
+          const QColor fill = (selected ? state->colour(Slot::TabBackColorSelected) : state->colour(Slot::TabBackColor))
+                                  .value_or(tab->palette.color(QPalette::Window));
+          QStyleOptionTab copy(*tab);
+          const QColor ink = readableInk(copy.palette.color(QPalette::WindowText), fill);
+          copy.palette.setColor(QPalette::WindowText, ink);
+          copy.palette.setColor(QPalette::ButtonText, ink);
+          copy.palette.setColor(QPalette::Disabled, QPalette::WindowText, ink);
+          QProxyStyle::drawControl(element, &copy, p, widget);
           return;
         }
         break;
@@ -344,6 +388,16 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
 
 void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* p,
                                    const QWidget* widget) const {
+  if (control == CC_GroupBox && stateOf(widget)) {
+    if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
+      QStyleOptionGroupBox copy(*box);
+      const QColor back = copy.palette.color(QPalette::Window);
+      copy.textColor = readableInk(copy.textColor.isValid() ? copy.textColor : copy.palette.color(QPalette::WindowText), back);
+      copy.palette.setColor(QPalette::WindowText, copy.textColor);
+      QProxyStyle::drawComplexControl(control, &copy, p, widget);
+      return;
+    }
+  }
   if (const PaintState* state = stateOf(widget, Paint::Text)) {
     if (control == CC_ComboBox) {
       textField(p, option->rect, option->palette, *state);
@@ -361,6 +415,14 @@ void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
       }
       return;
     }
+  }
+  if (control == CC_ComboBox) {
+    // The common style draws no combo box at all; an unthemed one (a
+    // host's own, or one the theme leaves alone) gets a field in its palette.
+    p->fillRect(option->rect, option->palette.brush(QPalette::Base));
+    frame(p, option->rect, option->palette.color(QPalette::Mid));
+    arrow(p, subControlRect(control, option, SC_ComboBoxArrow, widget), option->palette.color(QPalette::Text), true);
+    return;
   }
   QProxyStyle::drawComplexControl(control, option, p, widget);
 }
@@ -384,6 +446,9 @@ int FlatStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
 QSize FlatStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                   const QWidget* widget) const {
   QSize s = QProxyStyle::sizeFromContents(type, option, size, widget);
+  // The common style leaves menu bar captions no room of their own: they
+  // would run into each other ("ArchivoEdición").
+  if (type == CT_MenuBarItem && !s.isEmpty()) return s + QSize(16, 6);
   if (type == CT_MenuItem) {
     if (const auto* mi = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         mi && mi->menuItemType != QStyleOptionMenuItem::Separator) {
