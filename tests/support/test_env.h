@@ -3,6 +3,7 @@
 // in-memory store (or a store in a temporary directory) and an environment
 // that points away from the real user's settings.
 
+#include <exception>
 #include <filesystem>
 #include <ostream>
 #include <memory>
@@ -107,6 +108,16 @@ struct RowName {
 
 }  // namespace palvex::testing
 
-// The statement form of ThrowsError.
-#define EXPECT_PALVEX_ERROR(statement, expected_number, fragment) \
-  EXPECT_THAT([&] { statement; }, ::palvex::testing::ThrowsError(expected_number, fragment))
+// The statement form of ThrowsError. The statement runs in place (not in a
+// lambda), so it may use structured bindings of the enclosing test.
+#define EXPECT_PALVEX_ERROR(statement, expected_number, fragment)                               \
+  do {                                                                                         \
+    std::exception_ptr palvex_thrown_;                                                         \
+    try {                                                                                      \
+      statement;                                                                               \
+    } catch (...) {                                                                            \
+      palvex_thrown_ = std::current_exception();                                               \
+    }                                                                                          \
+    EXPECT_THAT([&] { if (palvex_thrown_) std::rethrow_exception(palvex_thrown_); },           \
+                ::palvex::testing::ThrowsError(expected_number, fragment));                    \
+  } while (0)
