@@ -103,7 +103,7 @@ Lookup WidgetObject::tryGet(std::string_view name, Variant& out) {
   }
   if (is(name, "Controls") && holdsControls(w)) {
     std::vector<QWidget*> controls = placedControls(w);
-    registry_.noteWalked(controls);
+    registry_.noteWalked(w, controls);
     out = std::make_shared<ControlsCollection>(controls);
     return Lookup::Found;
   }

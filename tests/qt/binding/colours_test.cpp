@@ -391,7 +391,7 @@ TEST_F(ColoursTest, OpenMenusShowTheMenuColourAlsoForMenusAddedLater) {
     menu->popup(form_.window.mapToGlobal(QPoint(100, 100)));
     settle();
     const QRect item = menu->actionGeometry(menu->actions().first());
-    const QImage image = menu->grab().toImage();
+    const QImage image = shot(menu);
     EXPECT_EQ(QColor(image.pixel(item.right() - 3, item.center().y())).name(),
               themeColour("CForm", "MenuColor").name())
         << menu->title().toStdString();
@@ -413,6 +413,43 @@ TEST_F(ColoursTest, WidgetsTheEngineLeavesAloneKeepTheirColours) {
     for (std::size_t i = 0; i < kept.size(); ++i)
       EXPECT_EQ(pixel(after, form_.get(kept[i].first), kept[i].second).name(), colours[i])
           << kept[i].first << " theme " << theme;
+  }
+}
+
+// A large form gathers its repaints; every control must still be repainted,
+// including those inside opaque containers.
+TEST_F(ColoursTest, ALargeFormShowsEveryControlRepaintedOnScreen) {
+  QMainWindow window;
+  auto* central = new QWidget;
+  window.setCentralWidget(central);
+  auto* grid = new QGridLayout(central);
+  std::vector<QPushButton*> buttons;
+  std::vector<QLabel*> labels;
+  for (int g = 0; g < 6; ++g) {
+    auto* group = new QGroupBox(QStringLiteral("G"));
+    auto* inner = new QGridLayout(group);
+    for (int i = 0; i < 10; ++i) {
+      buttons.push_back(new QPushButton(QStringLiteral("b")));
+      inner->addWidget(buttons.back(), i, 0);
+      labels.push_back(new QLabel(QStringLiteral("l")));
+      inner->addWidget(labels.back(), i, 1);
+    }
+    grid->addWidget(group, g / 3, g % 3);
+  }
+  auto* focusSink = new host::Panel;
+  grid->addWidget(focusSink, 2, 0);
+  showActive(&window);
+  focusSink->setFocus();
+  for (int theme : {0, 1, 0}) {
+    loadFixtureTheme(theme);
+    tema_->configurarFormulario(object(&window));
+    settle();
+    const QImage image = shot(&window);
+    const QString face = themeColour("CCommandButton", "BackColor").name();
+    const QString back = themeColour("CForm", "BackColor").name();
+    for (QPushButton* b : buttons) EXPECT_EQ(pixel(image, b, {3, 3}).name(), face) << "theme " << theme;
+    for (QLabel* l : labels)
+      EXPECT_EQ(pixel(image, l, {l->width() - 2, l->height() / 2}).name(), back) << "theme " << theme;
   }
 }
 
