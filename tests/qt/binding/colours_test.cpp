@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QTextEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -142,6 +144,13 @@ struct Form {
     keptRadio->setObjectName(QStringLiteral("radioInKept"));
     inKept->addWidget(keptRadio, 1, 0);
 
+    add<QDateEdit>("date", 5, 0, QDate(2024, 8, 8));
+    add<QTextEdit>("rich", 5, 1, kText);
+    auto* line = add<QFrame>("line", 5, 2, nullptr);
+    line->setFrameShape(QFrame::HLine);
+    line->setLineWidth(2);
+    line->setMinimumSize(40, 12);
+
     auto* toolbar = window.addToolBar(QStringLiteral("tools"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->addAction(QStringLiteral("T"));
@@ -257,6 +266,11 @@ const std::vector<Sample>& normalSamples() {
       {"boxed", leftEdge, "CText", "borderColor"},
       {"boxed", rightInside, "CText", "BackColor"},
       {"shape", leftEdge, "CShape", "borderColor"},
+      {"line", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CShape", "borderColor"},
+      {"date", corner, "CText", "BackColor"},
+      {"date", leftEdge, "CText", "borderColor"},
+      {"rich", [](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }, "CText", "BackColor"},
+      {"rich", leftEdge, "CText", "borderColor"},
       {"grid", [](QWidget* w) { return inCell(w, 0); }, "CGrid", "BackColor"},
       {"grid", [](QWidget* w) { return inCell(w, 1); }, "CGrid", "backColorSel"},
       {"grid", gridLine, "CGrid", "gridColor"},
@@ -282,6 +296,8 @@ const std::vector<Ink>& normalInk() {
       {"spin", whole, "CText", "foreColor"},
       {"plain", whole, "CText", "foreColor"},
       {"list", whole, "CText", "foreColor"},
+      {"date", whole, "CText", "foreColor"},
+      {"rich", whole, "CText", "foreColor"},
       {"check", indicator, "CCheckBox", "CheckColor"},
       {"check", whole, "CCheckBox", "foreColor"},
       {"labelInKept", whole, "CLabel", "foreColor"},
