@@ -158,22 +158,31 @@ class Flush {
     return held;
   }
 
-  // Lets the window repaint again in few regions. Re-enabling updates the
-  // Qt way would ask every widget for a repaint of its own; the flags Qt set
-  // while holding are cleared instead. A repaint of a widget covers the
-  // widgets inside it except the opaque ones (which paint their whole
-  // background), so the window and each opaque widget ask once.
+  // Lets the window repaint again in few regions. Re-enabling updates the Qt
+  // way would ask every widget for a repaint of its own; instead the flags
+  // Qt set while holding are cleared as Qt would clear them (not below a
+  // widget whose host disabled its updates), and only the window and the
+  // opaque widgets ask: a repaint of a widget covers the widgets inside it
+  // except the opaque ones, which paint their whole background.
   static void releaseRepaints(QWidget* window) {
     window->setAttribute(Qt::WA_ForceUpdatesDisabled, false);
     window->setAttribute(Qt::WA_UpdatesDisabled, false);
     window->update();
-    forEachDescendant(window, [](QWidget* w) {
-      if (w->isWindow() || w->testAttribute(Qt::WA_ForceUpdatesDisabled)) return;
-      w->setAttribute(Qt::WA_UpdatesDisabled, false);
-      if (w->autoFillBackground() || w->testAttribute(Qt::WA_OpaquePaintEvent) ||
-          w->testAttribute(Qt::WA_NoSystemBackground))
-        w->update();
-    });
+    std::vector<QWidget*> pending{window};
+    while (!pending.empty()) {
+      QWidget* w = pending.back();
+      pending.pop_back();
+      for (QObject* child : w->children()) {
+        if (!child->isWidgetType()) continue;
+        auto* c = static_cast<QWidget*>(child);
+        if (c->isWindow() || c->testAttribute(Qt::WA_ForceUpdatesDisabled)) continue;
+        c->setAttribute(Qt::WA_UpdatesDisabled, false);
+        if (c->autoFillBackground() || c->testAttribute(Qt::WA_OpaquePaintEvent) ||
+            c->testAttribute(Qt::WA_NoSystemBackground))
+          c->update();
+        pending.push_back(c);
+      }
+    }
   }
 
   // The palette whose background `widget` would inherit once the batch is shown.

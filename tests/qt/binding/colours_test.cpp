@@ -454,6 +454,11 @@ TEST_F(ColoursTest, ALargeFormShowsEveryControlRepaintedOnScreen) {
   }
   auto* focusSink = new host::Panel;
   grid->addWidget(focusSink, 2, 0);
+  // A container whose host stopped its repaints keeps them stopped.
+  auto* frozen = new QGroupBox;
+  auto* frozenButton = new QPushButton(QStringLiteral("f"), frozen);
+  grid->addWidget(frozen, 2, 1);
+  frozen->setUpdatesEnabled(false);
   showActive(&window);
   focusSink->setFocus();
   for (int theme : {0, 1, 0}) {
@@ -466,6 +471,8 @@ TEST_F(ColoursTest, ALargeFormShowsEveryControlRepaintedOnScreen) {
     for (QPushButton* b : buttons) EXPECT_EQ(pixel(image, b, {3, 3}).name(), face) << "theme " << theme;
     for (QLabel* l : labels)
       EXPECT_EQ(pixel(image, l, {l->width() - 2, l->height() / 2}).name(), back) << "theme " << theme;
+    EXPECT_FALSE(frozen->updatesEnabled());
+    EXPECT_FALSE(frozenButton->updatesEnabled());
   }
 }
 
