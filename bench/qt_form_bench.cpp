@@ -241,6 +241,15 @@ QColor screenButtonFace(QMainWindow* form) {
   return QColor(image.pixel(button->mapTo(form, QPoint(3, 3))));
 }
 
+void bareApply(int theme);
+
+void expectOnScreen(const char* variant, QMainWindow* form, int theme) {
+  const QColor shown = screenButtonFace(form);
+  const std::int32_t wanted = themeColour(theme, 0, 3);
+  if (shown != QColor(wanted & 0xFF, (wanted >> 8) & 0xFF, (wanted >> 16) & 0xFF))
+    qFatal("%s left the screen showing %s", variant, qPrintable(shown.name()));
+}
+
 void prepare() {
   Setup& s = setup();
   palvex::installSettingsStore(palvex::makeMemoryStore());
@@ -266,15 +275,18 @@ void prepare() {
       s.bare.push_back({widgets[i], captured[i]});
 
   // Every variant must leave the screen showing the theme, or its figure means nothing.
+  const std::array<QString, 2> sheets = {styleSheetFor(0), styleSheetFor(1)};
   for (int t = 0; t < 2; ++t) {
     switchTheme(*s.tema, t);
     s.tema->configurarFormulario(palvex::qt::object(s.engineForm.get()));
     settle();
-    const QColor shown = screenButtonFace(s.engineForm.get());
-
-    const std::int32_t wanted = themeColour(t, 0, 3);
-    if (shown != QColor(wanted & 0xFF, (wanted >> 8) & 0xFF, (wanted >> 16) & 0xFF))
-      qFatal("the engine's apply left the screen showing %s", qPrintable(shown.name()));
+    expectOnScreen("engine", s.engineForm.get(), t);
+    bareApply(1 - t);
+    settle();
+    expectOnScreen("bare palettes", s.engineForm.get(), 1 - t);
+    s.styleSheetForm->setStyleSheet(sheets[static_cast<std::size_t>(t)]);
+    settle();
+    expectOnScreen("style sheet", s.styleSheetForm.get(), t);
   }
 }
 
