@@ -142,10 +142,10 @@ void shapedFrame(QPainter* p, const QStyleOptionFrame* f, const PaintState& stat
   switch (f->frameShape) {
     case QFrame::NoFrame: return;
     case QFrame::HLine:
-      p->fillRect(QRect(r.left(), r.center().y() - width / 2, r.width(), width), colour);
+      p->fillRect(QRect(r.left(), r.top() + (r.height() - width) / 2, r.width(), width), colour);
       return;
     case QFrame::VLine:
-      p->fillRect(QRect(r.center().x() - width / 2, r.top(), width, r.height()), colour);
+      p->fillRect(QRect(r.left() + (r.width() - width) / 2, r.top(), width, r.height()), colour);
       return;
     default:
       break;

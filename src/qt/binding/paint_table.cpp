@@ -1,10 +1,6 @@
 #include "qt/binding/paint_table.h"
 
 #include <array>
-#include <string>
-#include <unordered_map>
-
-#include "palvex/text.h"
 
 namespace palvex::qt::detail {
 namespace {
@@ -108,16 +104,18 @@ const Tables& tables() {
 
 }  // namespace
 
+// The names are ASCII: a length check and a plain case fold find one among
+// two dozen faster than hashing the name.
 std::optional<Slot> slotNamed(std::string_view name) {
-  static const auto* byName = [] {
-    auto* map = new std::unordered_map<std::string, Slot, text::CaseInsensitiveHash, text::CaseInsensitiveEqual>;
-    for (std::size_t i = 0; i < kSlotCount; ++i)
-      if (!kSlotNames[i].empty()) map->emplace(std::string(kSlotNames[i]), static_cast<Slot>(i));
-    return map;
-  }();
-  auto it = byName->find(name);
-  if (it == byName->end()) return std::nullopt;
-  return it->second;
+  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const std::string_view candidate = kSlotNames[i];
+    if (candidate.size() != name.size() || candidate.empty()) continue;
+    bool same = true;
+    for (std::size_t k = 0; k < name.size() && same; ++k) same = fold(name[k]) == fold(candidate[k]);
+    if (same) return static_cast<Slot>(i);
+  }
+  return std::nullopt;
 }
 
 std::string_view slotName(Slot slot) { return slot == Slot::None ? std::string_view{} : kSlotNames[index(slot)]; }

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_map>
 
 #include <QApplication>
 #include <QFrame>
@@ -54,10 +56,6 @@ Mask windowBits() {
   return bits;
 }
 
-void copyWindow(const QPalette& from, QPalette& to) {
-  for (QPalette::ColorGroup g : kGroups) to.setBrush(g, QPalette::Window, from.brush(g, QPalette::Window));
-}
-
 int depthOf(const QWidget* widget) {
   int depth = 0;
   for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) ++depth;
@@ -72,6 +70,23 @@ bool pinCandidate(const WidgetObject& o) {
   if (o.look().themed) return false;
   const Identity& id = o.identity();
   return !id.suiteControl && id.paint != Paint::Properties;
+}
+
+// Every widget below `widget`, depth first (cheaper than findChildren, which
+// casts each child through its meta-object).
+template <class Visit>
+void forEachDescendant(QWidget* widget, Visit&& visit) {
+  std::vector<QWidget*> pending{widget};
+  while (!pending.empty()) {
+    QWidget* w = pending.back();
+    pending.pop_back();
+    for (QObject* child : w->children()) {
+      if (!child->isWidgetType()) continue;
+      auto* c = static_cast<QWidget*>(child);
+      visit(c);
+      pending.push_back(c);
+    }
+  }
 }
 
 bool focusWithin(const QWidget* widget) {
@@ -91,16 +106,23 @@ class Flush {
   }
 
   // Controls that copied the background of a container whose background
-  // changed must copy it again.
-  void addCopiesBelowChangedBackgrounds() {
+  // changed must copy it again. The walk of a form brought its controls
+  // already; other containers are searched.
+  void addCopiesBelowChangedBackgrounds(const std::vector<QWidget*>& walkedContainers) {
+    auto walked = [&](const QWidget* w) {
+      for (; w; w = w->parentWidget())
+        if (std::find(walkedContainers.begin(), walkedContainers.end(), w) != walkedContainers.end()) return true;
+      return false;
+    };
     for (std::size_t i = 0; i < batch_.size(); ++i) {
       WidgetObject* o = batch_[i];
       if (!o->look().backgroundChanged) continue;
       o->look().backgroundChanged = false;
-      for (QWidget* child : o->widget()->findChildren<QWidget*>()) {
+      if (walked(o->widget())) continue;
+      forEachDescendant(o->widget(), [&](QWidget* child) {
         WidgetObject* c = registry_.find(child);
         if (c && c->look().windowCopied) add(c);
-      }
+      });
     }
   }
 
@@ -109,7 +131,9 @@ class Flush {
     std::stable_sort(batch_.begin(), batch_.end(),
                      [](const WidgetObject* a, const WidgetObject* b) { return a->look().depth < b->look().depth; });
     for (WidgetObject* o : batch_) compute(*o);
+    const std::vector<QWidget*> held = holdRepaints();
     for (auto it = batch_.rbegin(); it != batch_.rend(); ++it) show(**it);
+    for (QWidget* window : held) releaseRepaints(window);
     for (WidgetObject* o : batch_) {
       o->look().inBatch = false;
       o->look().dirty = false;
@@ -117,6 +141,50 @@ class Flush {
   }
 
  private:
+  // Each palette change asks for a repaint of its widget; gathering a
+  // thousand small regions costs more than repainting the window once. Shown
+  // windows with many changed widgets take no repaints until the batch is
+  // shown, then one.
+  std::vector<QWidget*> holdRepaints() const {
+    constexpr int kManyWidgets = 32;
+    std::unordered_map<QWidget*, int> perWindow;
+    for (const WidgetObject* o : batch_) ++perWindow[o->widget()->window()];
+    std::vector<QWidget*> held;
+    for (const auto& [window, count] : perWindow) {
+      if (count < kManyWidgets || !window->isVisible() || !window->updatesEnabled()) continue;
+      window->setUpdatesEnabled(false);
+      held.push_back(window);
+    }
+    return held;
+  }
+
+  // Lets the window repaint again in few regions. Re-enabling updates the Qt
+  // way would ask every widget for a repaint of its own; instead the flags
+  // Qt set while holding are cleared as Qt would clear them (not below a
+  // widget whose host disabled its updates), and only the window and the
+  // opaque widgets ask: a repaint of a widget covers the widgets inside it
+  // except the opaque ones, which paint their whole background.
+  static void releaseRepaints(QWidget* window) {
+    window->setAttribute(Qt::WA_ForceUpdatesDisabled, false);
+    window->setAttribute(Qt::WA_UpdatesDisabled, false);
+    window->update();
+    std::vector<QWidget*> pending{window};
+    while (!pending.empty()) {
+      QWidget* w = pending.back();
+      pending.pop_back();
+      for (QObject* child : w->children()) {
+        if (!child->isWidgetType()) continue;
+        auto* c = static_cast<QWidget*>(child);
+        if (c->isWindow() || c->testAttribute(Qt::WA_ForceUpdatesDisabled)) continue;
+        c->setAttribute(Qt::WA_UpdatesDisabled, false);
+        if (c->autoFillBackground() || c->testAttribute(Qt::WA_OpaquePaintEvent) ||
+            c->testAttribute(Qt::WA_NoSystemBackground))
+          c->update();
+        pending.push_back(c);
+      }
+    }
+  }
+
   // The palette whose background `widget` would inherit once the batch is shown.
   QPalette inheritedBackground(const QWidget* widget) const {
     for (const QWidget* a = widget->parentWidget(); a; a = a->parentWidget()) {
@@ -143,21 +211,50 @@ class Flush {
     return QApplication::palette(widget);
   }
 
-  void compute(WidgetObject& o) {
+  // The roles the binding sets on one widget, as assignments; also the key
+  // under which widgets with the same colours share one palette.
+  struct Recipe {
+    struct Assignment {
+      QPalette::ColorGroup group;
+      QPalette::ColorRole role;
+      QRgb colour;
+      bool focusedOnly;  // the focused look's, over the normal one
+    };
+    std::vector<Assignment> assignments;
+    Mask ours = 0;
+    bool windowFromRows = false;
+    bool hasFocused = false;
+
+    void set(QPalette::ColorGroup g, QPalette::ColorRole r, QRgb c, bool focusedOnly = false) {
+      assignments.push_back({g, r, c, focusedOnly});
+      if (!focusedOnly) ours |= bitOf(g, r);
+      hasFocused = hasFocused || focusedOnly;
+    }
+    void setAllGroups(QPalette::ColorRole r, const QPalette& from) {
+      for (QPalette::ColorGroup g : kGroups) set(g, r, from.color(g, r).rgba());
+    }
+    std::string key() const {
+      std::string k;
+      k.reserve(assignments.size() * 7);
+      for (const Assignment& a : assignments) {
+        k.push_back(static_cast<char>(a.group));
+        k.push_back(static_cast<char>(a.role));
+        k.push_back(a.focusedOnly ? '1' : '0');
+        for (int shift = 0; shift < 32; shift += 8) k.push_back(static_cast<char>((a.colour >> shift) & 0xFF));
+      }
+      return k;
+    }
+    void applyTo(QPalette& p, bool focusedLook) const {
+      for (const Assignment& a : assignments)
+        if (!a.focusedOnly || focusedLook) p.setColor(a.group, a.role, QColor::fromRgba(a.colour));
+    }
+  };
+
+  Recipe recipeFor(WidgetObject& o) {
     QWidget* w = o.widget();
     WidgetObject::Look& look = o.look();
     const PaintState& paint = o.paint();
-    if (!look.hostCaptured) {
-      look.host = w->palette();
-      look.hostMask = look.host.resolveMask();
-      look.hostAutoFill = w->autoFillBackground();
-      look.hostCaptured = true;
-    }
-
-    QPalette p = w->palette();
-    Mask ours = 0;
-    std::vector<std::pair<QPalette::ColorRole, QColor>> focusedRoles;
-    bool windowFromRows = false;
+    Recipe recipe;
     const bool stock = isStock(o);
     if (look.themed && stock) {
       for (const RoleRow& row : kindTable(paint.paint).roles) {
@@ -165,42 +262,101 @@ class Flush {
         if (!normal) continue;
         const QColor disabled = paint.colour(row.disabled).value_or(*normal);
         const QColor focused = paint.colour(row.focused).value_or(*normal);
-        p.setColor(QPalette::Active, row.role, *normal);
-        p.setColor(QPalette::Inactive, row.role, *normal);
-        p.setColor(QPalette::Disabled, row.role, disabled);
-        ours |= bitsOf(row.role);
-        if (focused != *normal) focusedRoles.emplace_back(row.role, focused);
-        if (row.role == QPalette::Window) windowFromRows = true;
+        recipe.set(QPalette::Active, row.role, normal->rgba());
+        recipe.set(QPalette::Inactive, row.role, normal->rgba());
+        recipe.set(QPalette::Disabled, row.role, disabled.rgba());
+        if (focused != *normal) {
+          recipe.set(QPalette::Active, row.role, focused.rgba(), true);
+          recipe.set(QPalette::Inactive, row.role, focused.rgba(), true);
+        }
+        if (row.role == QPalette::Window) recipe.windowFromRows = true;
       }
     }
-
     // A widget that paints its background paints it in its background role,
     // which for buttons of the check and radio kind is not Window.
     const QPalette::ColorRole background = w->backgroundRole();
-    if (windowFromRows && kindTable(paint.paint).fillsBackground && background != QPalette::Window &&
+    if (recipe.windowFromRows && kindTable(paint.paint).fillsBackground && background != QPalette::Window &&
         background != QPalette::NoRole) {
-      for (QPalette::ColorGroup g : kGroups) p.setBrush(g, background, p.brush(g, QPalette::Window));
-      ours |= bitsOf(background);
+      for (std::size_t i = 0, n = recipe.assignments.size(); i < n; ++i) {
+        const Recipe::Assignment a = recipe.assignments[i];
+        if (a.role == QPalette::Window && !a.focusedOnly) recipe.set(a.group, background, a.colour);
+      }
     }
-
     look.windowCopied = false;
-    if (!windowFromRows) {
+    if (!recipe.windowFromRows) {
       if (look.themed && stock) {
-        copyWindow(inheritedBackground(w), p);
-        ours |= windowBits();
+        recipe.setAllGroups(QPalette::Window, inheritedBackground(w));
         look.windowCopied = true;
       } else if (pinCandidate(o)) {
         if (std::optional<QPalette> natural = naturalBackground(o)) {
-          copyWindow(*natural, p);
-          ours |= windowBits();
+          recipe.setAllGroups(QPalette::Window, *natural);
           look.pinned = true;
         }
       }
     }
+    return recipe;
+  }
 
-    // Roles set last time and not now go back to the host's, or are inherited again.
-    Mask mask = (p.resolveMask() & ~look.ours) | ours;
-    const Mask dropped = look.ours & ~ours;
+  // Widgets whose palettes hold nothing but the binding's roles share one
+  // palette per set of colours, built once; the others keep their own roles.
+  void compute(WidgetObject& o) {
+    QWidget* w = o.widget();
+    WidgetObject::Look& look = o.look();
+    if (!look.hostCaptured) {
+      look.host = w->palette();
+      look.hostMask = look.host.resolveMask();
+      look.hostAutoFill = w->autoFillBackground();
+      look.hostCaptured = true;
+    }
+    const Recipe recipe = recipeFor(o);
+    const Mask current = w->palette().resolveMask();
+    if (look.hostMask == 0 && (current & ~look.ours) == 0) {
+      const SharedLook& shared = sharedLook(recipe);
+      look.normal = shared.normal;
+      look.focused = shared.focused;
+    } else {
+      look.normal = ownLook(o, recipe);
+      if (recipe.hasFocused) {
+        look.focused = look.normal;
+        recipe.applyTo(look.focused, true);
+      }
+    }
+    look.ours = recipe.ours;
+    look.hasFocusedLook = recipe.hasFocused;
+    look.fillsWindow = recipe.windowFromRows && kindTable(o.paint().paint).fillsBackground;
+    look.computed = true;
+  }
+
+  struct SharedLook {
+    QPalette normal;
+    QPalette focused;
+  };
+
+  static const SharedLook& sharedLook(const Recipe& recipe) {
+    static std::unordered_map<std::string, SharedLook> cache;
+    std::string key = recipe.key();
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (cache.size() > 512) cache.clear();  // themes come and go; keep the few in use
+    SharedLook look;
+    look.normal.setResolveMask(0);
+    recipe.applyTo(look.normal, false);
+    look.normal.setResolveMask(recipe.ours);
+    if (recipe.hasFocused) {
+      look.focused = look.normal;
+      recipe.applyTo(look.focused, true);
+      look.focused.setResolveMask(recipe.ours);
+    }
+    return cache.emplace(std::move(key), std::move(look)).first->second;
+  }
+
+  // The widget's own palette with the binding's roles over it; roles set
+  // last time and not now go back to the host's, or are inherited again.
+  static QPalette ownLook(const WidgetObject& o, const Recipe& recipe) {
+    const WidgetObject::Look& look = o.look();
+    QPalette p = o.widget()->palette();
+    recipe.applyTo(p, false);
+    Mask mask = (p.resolveMask() & ~look.ours) | recipe.ours;
+    const Mask dropped = look.ours & ~recipe.ours;
     if (dropped) {
       for (QPalette::ColorGroup g : kGroups)
         for (int r = 0; r < QPalette::NColorRoles; ++r) {
@@ -212,21 +368,7 @@ class Flush {
         }
     }
     p.setResolveMask(mask);
-
-    look.ours = ours;
-    look.normal = p;
-    look.hasFocusedLook = !focusedRoles.empty();
-    if (look.hasFocusedLook) {
-      look.focused = p;
-      for (const auto& [role, colour] : focusedRoles) {
-        look.focused.setColor(QPalette::Active, role, colour);
-        look.focused.setColor(QPalette::Inactive, role, colour);
-      }
-    } else {
-      look.focused = QPalette();
-    }
-    look.fillsWindow = windowFromRows && kindTable(paint.paint).fillsBackground;
-    look.computed = true;
+    return p;
   }
 
   void show(WidgetObject& o) {
@@ -236,8 +378,9 @@ class Flush {
     paint.focused = (paint.paint == Paint::Button || paint.paint == Paint::Text) && focusWithin(w);
 
     const QPalette& target = paint.focused && look.hasFocusedLook ? look.focused : look.normal;
-    const QPalette current = w->palette();
-    if (!(current == target) || current.resolveMask() != target.resolveMask()) w->setPalette(target);
+    // New colours always change the palette; a widget only walked past may
+    // already hold what it should.
+    if (look.dirty || !samePalette(w->palette(), target)) w->setPalette(target);
 
     if (look.fillsWindow) {
       if (!w->autoFillBackground()) w->setAutoFillBackground(true);
@@ -256,17 +399,26 @@ class Flush {
     w->update();
   }
 
-  // 0: no border; 1: a single line.
+  // Same explicit roles with the same colours (the others are inherited).
+  static bool samePalette(const QPalette& a, const QPalette& b) {
+    const Mask mask = b.resolveMask();
+    if (a.resolveMask() != mask) return false;
+    for (QPalette::ColorGroup g : kGroups)
+      for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        if ((mask & bitOf(g, role)) && a.brush(g, role) != b.brush(g, role)) return false;
+      }
+    return true;
+  }
+
+  // 0: no border; 1: a single line. A frame change lays the grid out again,
+  // so it is made only when the style changed.
   static void showBorderStyle(QWidget* widget, std::int16_t style) {
     auto* frame = qobject_cast<QFrame*>(widget);
     if (!frame) return;
-    if (style == 0) {
-      frame->setFrameShape(QFrame::NoFrame);
-      return;
-    }
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Plain);
-    frame->setLineWidth(1);
+    const int wanted = style == 0 ? QFrame::NoFrame : (QFrame::Box | QFrame::Plain);
+    if (frame->frameStyle() != wanted) frame->setFrameStyle(wanted);
+    if (style != 0 && frame->lineWidth() != 1) frame->setLineWidth(1);
   }
 
   Registry& registry_;
@@ -283,11 +435,15 @@ void Registry::flush() {
     if (widget) flush.add(find(widget));
   for (const QPointer<QWidget>& widget : walked_) {
     if (!widget) continue;
-    if (WidgetObject* o = find(widget); o && pinCandidate(*o)) flush.add(o);
+    if (WidgetObject* o = find(widget); o && (o->look().windowCopied || pinCandidate(*o))) flush.add(o);
   }
+  std::vector<QWidget*> containers;
+  for (const QPointer<QWidget>& container : walkedContainers_)
+    if (container) containers.push_back(container.data());
   dirty_.clear();
   walked_.clear();
-  flush.addCopiesBelowChangedBackgrounds();
+  walkedContainers_.clear();
+  flush.addCopiesBelowChangedBackgrounds(containers);
   flush.run();
   flushing_ = false;
 }

@@ -95,7 +95,10 @@ void Registry::beginSession() {
 
 void Registry::endSession() {
   if (sessionDepth_ == 0) return;
-  if (--sessionDepth_ == 0) flush();
+  // The flush still belongs to the session: what was learnt about the
+  // widgets during it holds.
+  if (sessionDepth_ == 1) flush();
+  --sessionDepth_;
 }
 
 void Registry::markDirty(WidgetObject& object) {
@@ -104,12 +107,13 @@ void Registry::markDirty(WidgetObject& object) {
     look.dirty = true;
     dirty_.emplace_back(object.widget());
   }
-  if (!inSession()) flush();
+  if (!inSession()) flushNow();
 }
 
-void Registry::noteWalked(const std::vector<QWidget*>& controls) {
+void Registry::noteWalked(QWidget* container, const std::vector<QWidget*>& controls) {
+  walkedContainers_.emplace_back(container);
   walked_.insert(walked_.end(), controls.begin(), controls.end());
-  if (!inSession()) flush();
+  if (!inSession()) flushNow();
 }
 
 void Registry::refreshAll() {
@@ -119,6 +123,13 @@ void Registry::refreshAll() {
     WidgetObject::Look& look = adapter->look();
     if ((look.themed || look.pinned) && adapter->widget()) markDirty(*adapter);
   }
+  endSession();
+}
+
+// A change outside any apply (a window call made by the host, a focus or
+// palette change) is shown at once, as a session of its own.
+void Registry::flushNow() {
+  beginSession();
   endSession();
 }
 

@@ -43,8 +43,9 @@ class Registry : public QObject {
   // The widget's look changes at the end of the session (at once outside one).
   void markDirty(WidgetObject& object);
   // A form or container listed these controls while being themed: the ones
-  // left alone are kept out of its colours at the flush.
-  void noteWalked(const std::vector<QWidget*>& controls);
+  // left alone are kept out of its colours at the flush, and the themed ones
+  // take its new background.
+  void noteWalked(QWidget* container, const std::vector<QWidget*>& controls);
   // Everything the binding coloured is built again (the system colours changed).
   void refreshAll();
 
@@ -59,6 +60,7 @@ class Registry : public QObject {
  private:
   Registry();
   void flush();
+  void flushNow();
   void onFocusChanged(QWidget* old, QWidget* now);
   void refreshFocus(QWidget* from, QWidget* now);
   void forget(QObject* widget);
@@ -69,6 +71,7 @@ class Registry : public QObject {
   std::uint64_t sessionStamp_ = 0;
   std::vector<QPointer<QWidget>> dirty_;
   std::vector<QPointer<QWidget>> walked_;
+  std::vector<QPointer<QWidget>> walkedContainers_;
   bool flushing_ = false;
 };
 

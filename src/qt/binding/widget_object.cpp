@@ -28,17 +28,23 @@ constexpr std::int32_t kToolbarStyleOwnWindow = 1;
 
 }  // namespace
 
-WidgetObject::WidgetObject(QWidget* widget, Registry& registry) : widget_(widget), registry_(registry) {}
+WidgetObject::WidgetObject(QWidget* widget, Registry& registry) : widget_(widget), registry_(&registry) {}
 
 QWidget* WidgetObject::live() const {
-  if (!widget_) throw objectNotSetError("the widget no longer exists");
+  if (!widget_ || !registry_) throw objectNotSetError("the widget no longer exists");
   return widget_.data();
 }
 
+Registry& WidgetObject::registry() const {
+  if (!registry_) throw objectNotSetError("the widget no longer exists");
+  return *registry_;
+}
+
 const Identity& WidgetObject::identity() const {
-  const std::uint64_t stamp = registry_.sessionStamp();
+  QWidget* w = live();
+  const std::uint64_t stamp = registry().sessionStamp();
   if (stamp == 0 || stamp != identityStamp_) {
-    identity_ = identify(live());
+    identity_ = identify(w);
     identityStamp_ = stamp;
   }
   return identity_;
@@ -92,7 +98,7 @@ Lookup WidgetObject::tryGet(std::string_view name, Variant& out) {
   }
   const Identity& id = identity();
   if (is(name, "hWnd")) {
-    if (win32::HWND window = registry_.windows().windowOf(*this)) {
+    if (win32::HWND window = registry().windows().windowOf(*this)) {
       out = window;
       return Lookup::Found;
     }
@@ -103,7 +109,7 @@ Lookup WidgetObject::tryGet(std::string_view name, Variant& out) {
   }
   if (is(name, "Controls") && holdsControls(w)) {
     std::vector<QWidget*> controls = placedControls(w);
-    registry_.noteWalked(controls);
+    registry().noteWalked(w, controls);
     out = std::make_shared<ControlsCollection>(controls);
     return Lookup::Found;
   }
@@ -162,7 +168,7 @@ Lookup WidgetObject::trySet(std::string_view name, const Variant& value) {
       if (paint_.borderStyle != style || !look_.themed) {
         paint_.borderStyle = style;
         look_.themed = true;
-        registry_.markDirty(*this);
+        registry().markDirty(*this);
       }
       return Lookup::Found;
     }
@@ -184,7 +190,7 @@ void WidgetObject::setSlot(Slot slot, std::optional<std::int32_t> value) {
     paint_.written.reset(i);
   }
   if (slot == Slot::BackColor || slot == Slot::BarColor) look_.backgroundChanged = true;
-  registry_.markDirty(*this);
+  registry().markDirty(*this);
 }
 
 Lookup WidgetObject::tryCall(std::string_view name, std::span<Variant> args, Variant& result) {
@@ -210,13 +216,13 @@ void WidgetObject::applyPendingEnabled() {
 }
 
 void WidgetObject::beginApply() {
-  registry_.beginSession();
+  registry().beginSession();
   ++bracketDepth_;
 }
 
 void WidgetObject::endApply() {
   if (bracketDepth_ > 0 && --bracketDepth_ == 0) applyPendingEnabled();
-  registry_.endSession();
+  if (registry_) registry_->endSession();
 }
 
 }  // namespace palvex::qt::detail

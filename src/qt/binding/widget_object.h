@@ -18,6 +18,8 @@
 #include "qt/binding/paint_state.h"
 #include "qt/binding/widget_mapping.h"
 
+class QObject;
+
 namespace palvex::qt::detail {
 
 class Registry;
@@ -85,8 +87,12 @@ class WidgetObject final : public Object {
   void applyPendingEnabled();
   bool readColourSlot(Slot slot, Variant& out) const;
 
+  // The registry lives as long as the application; an adapter kept beyond
+  // it finds its widget gone.
+  Registry& registry() const;
+
   QPointer<QWidget> widget_;
-  Registry& registry_;
+  QPointer<Registry> registry_;
   PaintState paint_;
   Look look_;
   Handles handles_;

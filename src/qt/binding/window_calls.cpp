@@ -1,5 +1,6 @@
 #include "qt/binding/window_calls.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "binding_fixture.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -69,7 +70,12 @@ void settle() {
   }
 }
 
-QImage shot(QWidget* widget) { return widget->window()->grab().toImage(); }
+// The window's backing store as the screen shows it: what was repainted, not
+// what a fresh rendering would give.
+QImage shot(QWidget* widget) {
+  QWidget* window = widget->window();
+  return window->screen()->grabWindow(window->winId()).toImage();
+}
 
 QColor pixel(const QImage& image, const QWidget* widget, QPoint point) {
   const QPoint at = widget->mapTo(widget->window(), point);

@@ -50,7 +50,7 @@ class BindingTest : public palvex::testing::EngineTest {
 void showActive(QWidget* window);
 // Lets posted events (palette changes, repaints) run.
 void settle();
-// The window of `widget` as a user sees it now.
+// The window of `widget` as the screen shows it now.
 QImage shot(QWidget* widget);
 // The colour at `point` (in `widget`'s coordinates) of a shot of its window.
 QColor pixel(const QImage& shot, const QWidget* widget, QPoint point);

@@ -8,6 +8,8 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QTextEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -142,6 +144,13 @@ struct Form {
     keptRadio->setObjectName(QStringLiteral("radioInKept"));
     inKept->addWidget(keptRadio, 1, 0);
 
+    add<QDateEdit>("date", 5, 0, QDate(2024, 8, 8));
+    add<QTextEdit>("rich", 5, 1, kText);
+    auto* line = add<QFrame>("line", 5, 2, nullptr);
+    line->setFrameShape(QFrame::HLine);
+    line->setLineWidth(2);
+    line->setMinimumSize(40, 12);
+
     auto* toolbar = window.addToolBar(QStringLiteral("tools"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->addAction(QStringLiteral("T"));
@@ -257,6 +266,11 @@ const std::vector<Sample>& normalSamples() {
       {"boxed", leftEdge, "CText", "borderColor"},
       {"boxed", rightInside, "CText", "BackColor"},
       {"shape", leftEdge, "CShape", "borderColor"},
+      {"line", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CShape", "borderColor"},
+      {"date", corner, "CText", "BackColor"},
+      {"date", leftEdge, "CText", "borderColor"},
+      {"rich", [](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }, "CText", "BackColor"},
+      {"rich", leftEdge, "CText", "borderColor"},
       {"grid", [](QWidget* w) { return inCell(w, 0); }, "CGrid", "BackColor"},
       {"grid", [](QWidget* w) { return inCell(w, 1); }, "CGrid", "backColorSel"},
       {"grid", gridLine, "CGrid", "gridColor"},
@@ -282,6 +296,8 @@ const std::vector<Ink>& normalInk() {
       {"spin", whole, "CText", "foreColor"},
       {"plain", whole, "CText", "foreColor"},
       {"list", whole, "CText", "foreColor"},
+      {"date", whole, "CText", "foreColor"},
+      {"rich", whole, "CText", "foreColor"},
       {"check", indicator, "CCheckBox", "CheckColor"},
       {"check", whole, "CCheckBox", "foreColor"},
       {"labelInKept", whole, "CLabel", "foreColor"},
@@ -391,7 +407,7 @@ TEST_F(ColoursTest, OpenMenusShowTheMenuColourAlsoForMenusAddedLater) {
     menu->popup(form_.window.mapToGlobal(QPoint(100, 100)));
     settle();
     const QRect item = menu->actionGeometry(menu->actions().first());
-    const QImage image = menu->grab().toImage();
+    const QImage image = shot(menu);
     EXPECT_EQ(QColor(image.pixel(item.right() - 3, item.center().y())).name(),
               themeColour("CForm", "MenuColor").name())
         << menu->title().toStdString();
@@ -413,6 +429,50 @@ TEST_F(ColoursTest, WidgetsTheEngineLeavesAloneKeepTheirColours) {
     for (std::size_t i = 0; i < kept.size(); ++i)
       EXPECT_EQ(pixel(after, form_.get(kept[i].first), kept[i].second).name(), colours[i])
           << kept[i].first << " theme " << theme;
+  }
+}
+
+// A large form gathers its repaints; every control must still be repainted,
+// including those inside opaque containers.
+TEST_F(ColoursTest, ALargeFormShowsEveryControlRepaintedOnScreen) {
+  QMainWindow window;
+  auto* central = new QWidget;
+  window.setCentralWidget(central);
+  auto* grid = new QGridLayout(central);
+  std::vector<QPushButton*> buttons;
+  std::vector<QLabel*> labels;
+  for (int g = 0; g < 6; ++g) {
+    auto* group = new QGroupBox(QStringLiteral("G"));
+    auto* inner = new QGridLayout(group);
+    for (int i = 0; i < 10; ++i) {
+      buttons.push_back(new QPushButton(QStringLiteral("b")));
+      inner->addWidget(buttons.back(), i, 0);
+      labels.push_back(new QLabel(QStringLiteral("l")));
+      inner->addWidget(labels.back(), i, 1);
+    }
+    grid->addWidget(group, g / 3, g % 3);
+  }
+  auto* focusSink = new host::Panel;
+  grid->addWidget(focusSink, 2, 0);
+  // A container whose host stopped its repaints keeps them stopped.
+  auto* frozen = new QGroupBox;
+  auto* frozenButton = new QPushButton(QStringLiteral("f"), frozen);
+  grid->addWidget(frozen, 2, 1);
+  frozen->setUpdatesEnabled(false);
+  showActive(&window);
+  focusSink->setFocus();
+  for (int theme : {0, 1, 0}) {
+    loadFixtureTheme(theme);
+    tema_->configurarFormulario(object(&window));
+    settle();
+    const QImage image = shot(&window);
+    const QString face = themeColour("CCommandButton", "BackColor").name();
+    const QString back = themeColour("CForm", "BackColor").name();
+    for (QPushButton* b : buttons) EXPECT_EQ(pixel(image, b, {3, 3}).name(), face) << "theme " << theme;
+    for (QLabel* l : labels)
+      EXPECT_EQ(pixel(image, l, {l->width() - 2, l->height() / 2}).name(), back) << "theme " << theme;
+    EXPECT_FALSE(frozen->updatesEnabled());
+    EXPECT_FALSE(frozenButton->updatesEnabled());
   }
 }
 
