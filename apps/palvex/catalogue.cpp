@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "palvex/settings_store.h"
 #include "palvex/text.h"
 
 namespace palvex::cli {
@@ -8,6 +9,15 @@ std::string themeToRead(const std::string& name) {
   if (auto entry = catalogue::find(name)) return entry->name;
   if (text::equalsIgnoreCase(name, "Default")) return "Default";
   throw unknownTheme(name);
+}
+
+ThemeReading readTheme(const std::string& name) {
+  ThemeReading reading;
+  settingsStore().readTransaction([&] {
+    reading.theme = themeToRead(name);
+    reading.elements = themeProvenance(reading.theme);
+  });
+  return reading;
 }
 
 catalogue::Entry requireTheme(const std::string& name, const std::string& hint) {

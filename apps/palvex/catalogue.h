@@ -3,8 +3,10 @@
 // catalogue (palvex/catalogue.h) with refusals worded for the command line.
 
 #include <string>
+#include <vector>
 
 #include "palvex/catalogue.h"
+#include "palvex/provenance.h"
 #include "user_error.h"
 
 namespace palvex::cli {
@@ -13,6 +15,16 @@ namespace palvex::cli {
 // (matched case-blind, nothing trimmed), or "Default", which the engine
 // starts with and which reads its defaults until it is saved.
 std::string themeToRead(const std::string& name);
+
+// A theme as the reading commands show it: its name (themeToRead) and every
+// element with the source of each value.
+struct ThemeReading {
+  std::string theme;
+  std::vector<ElementProvenance> elements;
+};
+// Reads the theme `name` in one view of the store: an import landing
+// meanwhile shows all or nothing.
+ThemeReading readTheme(const std::string& name);
 
 // The catalogue entry named `name`, or the refusal naming the themes there are.
 catalogue::Entry requireTheme(const std::string& name, const std::string& hint = {});

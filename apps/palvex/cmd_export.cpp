@@ -6,7 +6,6 @@
 #include "commands.h"
 #include "file_io.h"
 #include "palvex/provenance.h"
-#include "palvex/settings_store.h"
 #include "store_session.h"
 #include "theme_file.h"
 #include "user_error.h"
@@ -45,17 +44,10 @@ void runExport(const fs::path& store, const ExportOptions& options, std::ostream
     throw UserError("will not export into " + options.file->string() +
                     ": it is the settings store itself; name another file");
   useStore(store, StoreUse::Read);
-  std::string theme;
-  std::vector<ElementProvenance> elements;
-  // One view of the store: an import landing meanwhile shows all or nothing.
-  settingsStore().readTransaction([&] {
-    theme = themeToRead(options.theme);
-    elements = themeProvenance(theme);
-  });
-
+  const ThemeReading reading = readTheme(options.theme);
   std::vector<ElementValues> values;
-  for (const auto& element : elements) values.push_back(valuesOf(element, theme));
-  const std::string text = renderThemeFile(theme, values);
+  for (const auto& element : reading.elements) values.push_back(valuesOf(element, reading.theme));
+  const std::string text = renderThemeFile(reading.theme, values);
   if (options.file)
     writeFileBytes(*options.file, text);
   else

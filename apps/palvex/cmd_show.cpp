@@ -8,7 +8,6 @@
 #include "commands.h"
 #include "json_writer.h"
 #include "palvex/provenance.h"
-#include "palvex/settings_store.h"
 #include "store_session.h"
 
 namespace palvex::cli {
@@ -80,17 +79,11 @@ void writeJson(const std::string& theme, const std::vector<ElementProvenance>& e
 
 void runShow(const std::filesystem::path& store, const ShowOptions& options, std::ostream& out) {
   useStore(store, StoreUse::Read);
-  std::string theme;
-  std::vector<ElementProvenance> elements;
-  // One view of the store: an import landing meanwhile shows all or nothing.
-  settingsStore().readTransaction([&] {
-    theme = themeToRead(options.theme);
-    elements = themeProvenance(theme);
-  });
+  const ThemeReading reading = readTheme(options.theme);
   if (options.json)
-    writeJson(theme, elements, out);
+    writeJson(reading.theme, reading.elements, out);
   else
-    writeText(theme, elements, out);
+    writeText(reading.theme, reading.elements, out);
 }
 
 }  // namespace palvex::cli
