@@ -71,11 +71,7 @@ TEST_F(CliExchange, ImportUpdatesOnlyTheElementsInTheFile) {
 
   write(at("cafe.ini"), "[Palvex\\Caf\xe9\\LABEL]\nforeColor=9\n");  // Windows-1252
   ok({"import", at("cafe.ini")});
-  // With --as, sections of several themes make one.
-  write(at("two.ini"), "[Palvex\\A\\FORM]\nBackColor=1\n[Palvex\\B\\LABEL]\nforeColor=2\n");
-  ok({"import", at("two.ini"), "--as", "Junto"});
-  EXPECT_EQ(occurrences(ok({"show", "Junto", "--json"}), "\"source\": \"store\""), 3u);  // the form's two, the label's one
-  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Caf\xc3\xa9\n2  Junto\n");
+  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Caf\xc3\xa9\n");
 }
 
 }  // namespace
