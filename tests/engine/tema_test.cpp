@@ -12,36 +12,6 @@ class TemaTest : public testing::EngineTest {
   void addTheme(const std::string& key, const std::string& name) { store().write(kAppName, kCatalogueSection, key, name); }
 };
 
-TEST_F(TemaTest, CatalogueKeepsStoreOrderAndMatchesNamesIgnoringCaseOfEveryLetter) {
-  auto tema = Tema::create();
-  EXPECT_TRUE(tema->listaPalvex().empty());
-  EXPECT_EQ(tema->indiceTema("Default"), -1);
-  EXPECT_EQ(tema->maxIndiceTema(), -1);
-  EXPECT_EQ(tema->getTema(), "Default");
-
-  addTheme("5", "Pestaña café");
-  addTheme("0", "Default");
-  addTheme("3", "Igual");
-  addTheme("2", "Igual");
-  EXPECT_EQ(tema->listaPalvex(), (std::vector<std::string>{"Pestaña café", "Default", "Igual", "Igual"}));
-  EXPECT_EQ(tema->indiceTema("PESTAÑA CAFÉ"), 5);
-  EXPECT_EQ(tema->indiceTema(" Default"), -1);
-  EXPECT_EQ(tema->indiceTema("igual"), 3) << "the first in store order";
-  EXPECT_EQ(tema->maxIndiceTema(), 5);
-}
-
-TEST_F(TemaTest, CatalogueKeysAreSixteenBitNumbersRoundedHalfToEven) {
-  auto tema = Tema::create();
-  addTheme("2.5", "Medio");
-  EXPECT_EQ(tema->indiceTema("Medio"), 2);
-  addTheme("x", "Raro");
-  EXPECT_PALVEX_ERROR(tema->maxIndiceTema(), ErrorNumber::TypeMismatch, "x");
-  EXPECT_PALVEX_ERROR(tema->indiceTema("raro"), ErrorNumber::TypeMismatch, "x");
-  store().write(kAppName, kCatalogueSection, "x", "");  // keep the key, rename
-  addTheme("40000", "Grande");
-  EXPECT_PALVEX_ERROR(tema->indiceTema("Grande"), ErrorNumber::Overflow, "Integer");
-}
-
 TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly) {
   auto first = Tema::create();
   auto second = Tema::create();
