@@ -93,23 +93,17 @@ class EveryElement : public testing::ElementTest, public ::testing::WithParamInt
   const FixtureClass& fixture = fixtureFor(elementClassNames()[slot]);
 };
 
-TEST_P(EveryElement, HasItsClassSectionAndSharedSlot) {
+TEST_P(EveryElement, HasItsClassAndSharedSlotAndEachKeyFeedsItsPropertyAndIsWrittenBack) {
+  storeEncodedTheme();
   auto element = createElement(fixture.className);
   EXPECT_EQ(element->typeName(), fixture.className);
-  EXPECT_EQ(element->table().sectionWord, fixture.sectionWord);
-  EXPECT_EQ(element->table().properties.size(), fixture.keys.size());
-
   auto shared = kSharedAccessors[slot]();
   EXPECT_EQ(shared->typeName(), fixture.className);
   EXPECT_EQ(globales::state().sharedElements[slot], shared);
-  EXPECT_EQ(kSharedAccessors[slot](), shared);
-}
 
-TEST_P(EveryElement, EachKeyFeedsItsPropertyAndItsDescriptorAndIsWrittenBack) {
-  storeEncodedTheme();
-  auto element = createElement(fixture.className);
   const auto descriptors = element->propDesc();
   ASSERT_EQ(descriptors.size(), fixture.keys.size());
+  SettingPairs written;
   for (std::size_t i = 0; i < fixture.keys.size(); ++i) {
     SCOPED_TRACE(fixture.keys[i].first);
     EXPECT_EQ(element->value(i), encoded(slot, i));
@@ -118,24 +112,15 @@ TEST_P(EveryElement, EachKeyFeedsItsPropertyAndItsDescriptorAndIsWrittenBack) {
     if (descriptor.propType == kPropTypeColour) {
       EXPECT_EQ(descriptor.valor, encoded(slot, i));
     }
+    // Late-bound writes, saved under another theme and read back by a new instance.
+    element->set(text::upper(descriptor.propName), Variant(encoded(slot, i) + 50));
+    written.emplace_back(fixture.keys[i].first, std::to_string(encoded(slot, i) + 50));
   }
-
   tema_->setTema("Copia");
-  element->Update();
-  SettingPairs written;
-  for (std::size_t i = 0; i < fixture.keys.size(); ++i)
-    written.emplace_back(fixture.keys[i].first, std::to_string(encoded(slot, i)));
-  EXPECT_EQ(section(fixture.sectionWord), written);
-}
-
-TEST_P(EveryElement, LateBoundWritesSurviveUpdateAndRecreation) {
-  auto element = createElement(fixture.className);
-  const auto descriptors = element->propDesc();
-  for (std::size_t i = 0; i < descriptors.size(); ++i)
-    element->set(text::upper(descriptors[i].propName), Variant(encoded(slot, i)));
   element->call("UPDATE");
+  EXPECT_EQ(section(fixture.sectionWord), written);
   auto reread = createElement(fixture.className);
-  for (std::size_t i = 0; i < descriptors.size(); ++i) EXPECT_EQ(reread->value(i), encoded(slot, i)) << i;
+  for (std::size_t i = 0; i < descriptors.size(); ++i) EXPECT_EQ(reread->value(i), encoded(slot, i) + 50) << i;
 }
 
 // The first six classes check the Tag, then write each control property quietly.
@@ -165,8 +150,8 @@ TEST_P(StandardApply, WritesInOrderUnlessMarkedUntaggedOrRefused) {
   element->call("aplicar", {Variant(incomplete)});
   EXPECT_EQ(incomplete->writes(), partial);
   const std::pair<const char*, bool> tags[] = {  // tag ("?": unreadable), marked
-      {"", false},          {"cualquier cosa", false},      {"THEME OVERRIDE ñ", false},  {"THEMEOVERRIDE", true},
-      {"themeoverride", true}, {"fijó; ThemeOverride", true}, {"xTHEMEoverRIDEx", true}, {nullptr, true}, {"?", true}};
+      {"", false},          {"THEME OVERRIDE ñ", false}, {"fijó; ThemeOverride", true},
+      {"xTHEMEoverRIDEx", true}, {nullptr, true},           {"?", true}};
   for (const auto& [tag, marked] : tags) {
     auto bag = control(tag);
     if (tag && *tag == '?') bag->failOnRead("Tag");

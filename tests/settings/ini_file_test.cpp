@@ -16,54 +16,61 @@
 namespace palvex::profile {
 namespace {
 
-TEST(IniFile, FindsWhatTheProfileApiWould) {
-  struct Case {
-    const char* name;
-    std::string content;
-    const char *section, *key;
-    std::optional<std::string> expected;  // nullopt: section or key missing
-  };
-  const Case cases[] = {
-      {"case-blind names, value as written", "[Palvex\\Default\\LABEL]\nForeColor=MiXeD\n", "palvex\\default\\label",
-       "FORECOLOR", "MiXeD"},
-      {"case-blind for every letter", "[AZUL ÑANDÚ]\nCLAVÉ=1\n", "azul ñandú", "clavé", "1"},
-      {"accents still matter", "[s]\nclave=1\n", "s", "clavé", std::nullopt},
-      {"spaces around arguments ignored", "[s]\nk=v\n", "  s ", " k  ", "v"},
-      {"tabs in arguments count", "[s]\nk=v\n", "s", "\tk", std::nullopt},
-      {"blanks around key and value", "[s]\n \t\vk \t= \v v w \t\n", "s", "k", "v w"},
-      {"blanks inside header brackets", "  [ \tcolours \v]\nk=v\n", "colours", "k", "v"},
-      {"split at the first equals", "[s]\nk = a=b=c\n", "s", "k", "a=b=c"},
-      {"empty value is a key", "[s]\nk=\n", "s", "k", ""},
-      {"line without equals is no key", "[s]\nk\n", "s", "k", std::nullopt},
-      {"double quotes removed", "[s]\nk = \" x\"\n", "s", "k", " x"},
-      {"single quotes removed", "[s]\nk='y '\n", "s", "k", "y "},
-      {"only the outer pair", "[s]\nk=\"\"a\"\"\n", "s", "k", "\"a\""},
-      {"mismatched quotes kept", "[s]\nk=\"a'\n", "s", "k", "\"a'"},
-      {"lone quote kept", "[s]\nk=\"\n", "s", "k", "\""},
-      {"quotes in key names kept", "[s]\n\"k\"=v\n", "s", "k", std::nullopt},
-      {"semicolon line is a comment", "[s]\n  ;k=v\n", "s", ";k", std::nullopt},
-      {"hash is no comment", "[s]\n#k=v\n", "s", "#k", "v"},
-      {"no inline comments", "[s]\na=diet ;x\n", "s", "a", "diet ;x"},
-      {"first duplicate key wins", "[s]\nk=1\nK=2\n", "s", "k", "1"},
-      {"first duplicate section wins", "[s]\na=1\n[t]\n[S]\na=2\nb=3\n", "s", "a", "1"},
-      {"repeated section is not searched", "[s]\na=1\n[S]\nb=3\n", "s", "b", std::nullopt},
-      {"lines before the first header unreachable", "k=v\n[s]\n", "", "k", std::nullopt},
-      {"header ends at the first bracket", "[s]junk]\nk=v\n", "s", "k", "v"},
-      {"header without bracket", "[open section\nk=v\n", "open section", "k", "v"},
-      {"blank lines do not end a section", "[s]\n\n\n  \nk=v\n", "s", "k", "v"},
-      {"a section runs to the next header", "[s]\n[t]\nk=v\n", "s", "k", std::nullopt},
-      {"lone CR line ends", "[s]\rk=v\rj=w", "s", "j", "w"},
-      {"mixed line ends", "[s]\r\na=1\rb=2\nc=3", "s", "b", "2"},
-      {"missing section", "[s]\nk=v\n", "t", "k", std::nullopt},
-      // Encodings: UTF-8 (BOM skipped), else Windows-1252; UTF-16LE with its BOM.
-      {"utf8", "[é]\nk=ñ€\n", "É", "k", "ñ€"},
-      {"utf8 with BOM", "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "v"},
-      {"windows-1252", "[\xE9]\nk=\xF1\x80\x81\n", "é", "k", "ñ€\xC2\x81"},
-      {"utf16le", std::string("\xFF\xFE[\0\xE9\0]\0\r\0\n\0k\0=\0\xF1\0\xAC\x20\x34\xD8\x1E\xDD", 24), "é", "k", "ñ€𝄞"},
-      {"utf16le lone surrogate", std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8", 16), "s", "k", "\xEF\xBF\xBD"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(IniFile::parse(c.content).find(c.section, c.key), c.expected) << c.name;
+// A file's `content`, a lookup of `section` and `key`, and what it finds
+// (nullopt: section or key missing).
+struct IniRow : testing::NamedRow {
+  std::string content;
+  const char *section, *key;
+  std::optional<std::string> expected;
+};
+
+class IniLookup : public ::testing::TestWithParam<IniRow> {};
+
+TEST_P(IniLookup, FindsWhatTheProfileApiWould) {
+  const auto& row = GetParam();
+  EXPECT_EQ(IniFile::parse(row.content).find(row.section, row.key), row.expected);
 }
+
+const IniRow kLookups[] = {
+    {{"case-blind names, value as written"}, "[Palvex\\Default\\LABEL]\nForeColor=MiXeD\n", "palvex\\default\\label",
+     "FORECOLOR", "MiXeD"},
+    {{"case-blind for every letter"}, "[AZUL ÑANDÚ]\nCLAVÉ=1\n", "azul ñandú", "clavé", "1"},
+    {{"accents still matter"}, "[s]\nclave=1\n", "s", "clavé", std::nullopt},
+    {{"spaces around arguments ignored"}, "[s]\nk=v\n", "  s ", " k  ", "v"},
+    {{"tabs in arguments count"}, "[s]\nk=v\n", "s", "\tk", std::nullopt},
+    {{"blanks around key and value"}, "[s]\n \t\vk \t= \v v w \t\n", "s", "k", "v w"},
+    {{"blanks inside header brackets"}, "  [ \tcolours \v]\nk=v\n", "colours", "k", "v"},
+    {{"split at the first equals"}, "[s]\nk = a=b=c\n", "s", "k", "a=b=c"},
+    {{"empty value is a key"}, "[s]\nk=\n", "s", "k", ""},
+    {{"line without equals is no key"}, "[s]\nk\n", "s", "k", std::nullopt},
+    {{"double quotes removed"}, "[s]\nk = \" x\"\n", "s", "k", " x"},
+    {{"single quotes removed"}, "[s]\nk='y '\n", "s", "k", "y "},
+    {{"only the outer pair"}, "[s]\nk=\"\"a\"\"\n", "s", "k", "\"a\""},
+    {{"mismatched quotes kept"}, "[s]\nk=\"a'\n", "s", "k", "\"a'"},
+    {{"lone quote kept"}, "[s]\nk=\"\n", "s", "k", "\""},
+    {{"quotes in key names kept"}, "[s]\n\"k\"=v\n", "s", "k", std::nullopt},
+    {{"semicolon line is a comment"}, "[s]\n  ;k=v\n", "s", ";k", std::nullopt},
+    {{"hash is no comment"}, "[s]\n#k=v\n", "s", "#k", "v"},
+    {{"no inline comments"}, "[s]\na=diet ;x\n", "s", "a", "diet ;x"},
+    {{"first duplicate key wins"}, "[s]\nk=1\nK=2\n", "s", "k", "1"},
+    {{"first duplicate section wins"}, "[s]\na=1\n[t]\n[S]\na=2\nb=3\n", "s", "a", "1"},
+    {{"repeated section is not searched"}, "[s]\na=1\n[S]\nb=3\n", "s", "b", std::nullopt},
+    {{"lines before the first header unreachable"}, "k=v\n[s]\n", "", "k", std::nullopt},
+    {{"header ends at the first bracket"}, "[s]junk]\nk=v\n", "s", "k", "v"},
+    {{"header without bracket"}, "[open section\nk=v\n", "open section", "k", "v"},
+    {{"blank lines do not end a section"}, "[s]\n\n\n  \nk=v\n", "s", "k", "v"},
+    {{"a section runs to the next header"}, "[s]\n[t]\nk=v\n", "s", "k", std::nullopt},
+    {{"lone CR line ends"}, "[s]\rk=v\rj=w", "s", "j", "w"},
+    {{"mixed line ends"}, "[s]\r\na=1\rb=2\nc=3", "s", "b", "2"},
+    {{"missing section"}, "[s]\nk=v\n", "t", "k", std::nullopt},
+    // Encodings: UTF-8 (BOM skipped), else Windows-1252; UTF-16LE with its BOM.
+    {{"utf8"}, "[é]\nk=ñ€\n", "É", "k", "ñ€"},
+    {{"utf8 with BOM"}, "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "v"},
+    {{"windows-1252"}, "[\xE9]\nk=\xF1\x80\x81\n", "é", "k", "ñ€\xC2\x81"},
+    {{"utf16le"}, std::string("\xFF\xFE[\0\xE9\0]\0\r\0\n\0k\0=\0\xF1\0\xAC\x20\x34\xD8\x1E\xDD", 24), "é", "k", "ñ€𝄞"},
+    {{"utf16le lone surrogate"}, std::string("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x00\xD8", 16), "s", "k", "\xEF\xBF\xBD"},
+};
+INSTANTIATE_TEST_SUITE_P(Files, IniLookup, ::testing::ValuesIn(kLookups), testing::RowName());
 
 TEST(IniFile, CutsLongValuesAt1023Characters) {
   const std::string exact(1023, 'a');
