@@ -150,7 +150,7 @@ TEST_P(StandardApply, WritesInOrderUnlessMarkedUntaggedOrRefused) {
   element->call("aplicar", {Variant(incomplete)});
   EXPECT_EQ(incomplete->writes(), partial);
   const std::pair<const char*, bool> tags[] = {  // tag ("?": unreadable), marked
-      {"", false},          {"THEME OVERRIDE ñ", false}, {"fijó; ThemeOverride", true},
+      {"", false},          {"cualquier cosa", false}, {"THEME OVERRIDE ñ", false}, {"fijó; ThemeOverride", true},
       {"xTHEMEoverRIDEx", true}, {nullptr, true},           {"?", true}};
   for (const auto& [tag, marked] : tags) {
     auto bag = control(tag);
