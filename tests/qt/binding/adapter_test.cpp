@@ -89,6 +89,7 @@ TEST_F(AdapterTest, InvokableMethodsAreCalledByName) {
   Object& s = adapter(&slide);
   EXPECT_EQ(widgetOf(s.call("pickbutton", {Variant(std::int16_t{1})})), slide.button(1));
   EXPECT_TRUE(s.call("pickButton", {Variant(std::int16_t{3})}).isNothing());
+  EXPECT_TRUE(s.call("pickButton", {Variant(std::int16_t{-1})}).isNothing());
 }
 
 TEST_F(AdapterTest, TheDispatchReachesPickButtonAndAplicarTema) {

@@ -6,17 +6,12 @@
 #include <optional>
 #include <string>
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDateTimeEdit>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -28,10 +23,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -118,36 +110,19 @@ class MappingTest : public BindingTest {};
 
 TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
   const std::optional<std::string> none;
+  // Kinds whose look the colour tests already show on screen are left to
+  // them; these are the rows decided by more than the class, the forms, and
+  // the names a host or the dispatch reads.
   const std::vector<MappingCase> cases = {
       {"main window", [](QWidget*) -> QWidget* { return new QMainWindow; }, {"Form", none, true}},
       {"dialog", [](QWidget*) -> QWidget* { return new QDialog; }, {"Form", none, true}},
       {"top-level plain widget", [](QWidget*) -> QWidget* { return new QWidget; }, {"Form", none, true}},
-      {"group box", make<QGroupBox>(), {"Frame", none}},
       {"frame holding children", frameWithChild, {"Frame", none}},
       {"empty frame", make<QFrame>(), {"Shape", none}},
-      {"push button", make<QPushButton>(), {"CommandButton", "BUTTON"}},
       {"tool button", make<QToolButton>(), {"CommandButton", "BUTTON"}},
       {"tool button on a toolbar", toolButtonOnToolbar, {"ToolbarButton", none}},
-      {"line edit", make<QLineEdit>(), {"TextBox", "TEXT"}},
-      {"combo box", make<QComboBox>(), {"ComboBox", "TEXT"}},
-      {"spin box", make<QSpinBox>(), {"TextBox", "TEXT"}},
-      {"double spin box", make<QDoubleSpinBox>(), {"TextBox", "TEXT"}},
-      {"date edit", make<QDateEdit>(), {"TextBox", "TEXT"}},
-      {"date-time edit", make<QDateTimeEdit>(), {"TextBox", "TEXT"}},
-      {"plain text edit", make<QPlainTextEdit>(), {"TextBox", "TEXT"}},
-      {"text edit", make<QTextEdit>(), {"TextBox", "TEXT"}},
-      {"list view", make<QListView>(), {"ListBox", "TEXT"}},
-      {"list widget", make<QListWidget>(), {"ListBox", "TEXT"}},
-      {"tab widget", make<QTabWidget>(), {"TabStrip", "TAB"}},
-      {"tab bar", make<QTabBar>(), {"TabStrip", "TAB"}},
-      {"check box", make<QCheckBox>(), {"CheckBox", "CHECK"}},
-      {"radio button", make<QRadioButton>(), {"OptionButton", none}},
       {"label", make<QLabel>(), {"Label", none}},
       {"label with a frame", framedLabel, {"boxedLabel", none}},
-      {"table view", make<QTableView>(), {"MSFlexGrid", none}},
-      {"table widget", make<QTableWidget>(), {"MSFlexGrid", none}},
-      {"toolbar", make<QToolBar>(), {"Toolbar", none}},
-      {"status bar", make<QStatusBar>(), {"StatusBar", none}},
       {"unknown stock widget", make<QProgressBar>(), {"QProgressBar", none}},
       {"unknown host widget", make<MeterWidget>(), {"MeterWidget", none}},
       {"suite text box", make<skinText>(), {"skinText", "TEXT"}},
