@@ -105,9 +105,9 @@ void FrmDesigner::loadPropertyGrid() {
   const int n = static_cast<int>(descriptors.size());
   properties_->setRowCount(n);
   for (int row = 0; row < n; ++row) {
-    auto* name = new QTableWidgetItem(QString::fromStdString(descriptors[row].propName));
-    properties_->setItem(row, 0, name);
-    showValue(row, descriptors[row]);
+    const DescriptorPropiedad& descriptor = descriptors[static_cast<std::size_t>(row)];
+    properties_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(descriptor.propName)));
+    showValue(row, descriptor);
   }
   if (n > 0) properties_->setCurrentCell(n - 1, 1);
 }
@@ -138,7 +138,7 @@ void FrmDesigner::gridClicked(int row, int column) {
   if (!element) return;  // nothing chosen yet
   const std::vector<DescriptorPropiedad> descriptors = element->propDesc();
   if (row < 0 || row >= static_cast<int>(descriptors.size())) return;
-  const DescriptorPropiedad& d = descriptors[row];
+  const DescriptorPropiedad& d = descriptors[static_cast<std::size_t>(row)];
   if (d.propType != kPropTypeColour) return;
 
   std::optional<std::int32_t> v;
