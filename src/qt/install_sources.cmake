@@ -1,1 +1,1 @@
-target_sources(palvex-qt PRIVATE ${CMAKE_CURRENT_LIST_DIR}/install.cpp)
+target_sources(palvex-qt-entry PRIVATE ${CMAKE_CURRENT_LIST_DIR}/install.cpp)

@@ -34,6 +34,21 @@ set_tests_properties(consumer_package consumer_pkg-config PROPERTIES FIXTURES_RE
 # The core alone: a host without Qt turns the binding off.
 palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DPALVEX_BUILD_QT=OFF)
 
+# A Qt host against the installed qt component, offscreen.
+if(TARGET palvex-qt)
+  foreach(mode package pkg-config)
+    add_test(NAME consumer_qt_${mode}
+      COMMAND ${CMAKE_CTEST_COMMAND}
+        --build-and-test ${consumer_source}/qt ${consumer_work}/qt-${mode}
+        --build-generator ${CMAKE_GENERATOR}
+        --build-options -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release
+                        -DPALVEX_CONSUME=${mode} -DCMAKE_PREFIX_PATH=${consumer_prefix}
+        --test-command qt_consumer)
+    set_tests_properties(consumer_qt_${mode} PROPERTIES TIMEOUT 900 FIXTURES_REQUIRED palvex_installed
+      ENVIRONMENT QT_QPA_PLATFORM=offscreen PASS_REGULAR_EXPRESSION "qt consumer: a window themed")
+  endforeach()
+endif()
+
 # The installed program finds the installed library through its RUNPATH.
 if(TARGET palvex_cli)
   add_test(NAME consumer_installed_tool COMMAND ${consumer_prefix}/${CMAKE_INSTALL_BINDIR}/palvex list --json
@@ -48,7 +63,8 @@ if(DPKG_DEB AND PROJECT_IS_TOP_LEVEL)
   add_test(NAME consumer_deb_packages
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${consumer_work}/deb
             -DCONSUMER_SOURCE=${consumer_source} -DCPACK=${CMAKE_CPACK_COMMAND}
-            -DGENERATOR=${CMAKE_GENERATOR} -DCXX=${CMAKE_CXX_COMPILER}
+            -DGENERATOR=${CMAKE_GENERATOR} -DCXX=${CMAKE_CXX_COMPILER} -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+            -DQT=$<TARGET_EXISTS:palvex-qt> -DDEMO=$<TARGET_EXISTS:palvex-demo>
             -P ${consumer_source}/deb_test.cmake)
   set_tests_properties(consumer_deb_packages PROPERTIES TIMEOUT 900)
 endif()

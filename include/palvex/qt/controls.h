@@ -43,6 +43,7 @@
 #include <QWidget>
 
 #include "palvex/object.h"
+#include "palvex/qt/export.h"
 #include "palvex/variant.h"
 
 Q_DECLARE_METATYPE(palvex::ObjectRef)
@@ -88,7 +89,7 @@ TextColours defaultTextColours();
 // ---------------------------------------------------------------- text kind
 
 // A one-line text box.
-class skinText : public QLineEdit {
+class PALVEX_QT_EXPORT skinText : public QLineEdit {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -134,7 +135,7 @@ class skinText : public QLineEdit {
 
 // A code look-up box: a text box for short codes, at most maxLength
 // characters (QLineEdit::setMaxLength), kept in capitals.
-class skinCodeBox : public skinText {
+class PALVEX_QT_EXPORT skinCodeBox : public skinText {
   Q_OBJECT
 
  public:
@@ -144,7 +145,7 @@ class skinCodeBox : public skinText {
 };
 
 // A combo box, editable by default; `Text` is the shown text.
-class skinCombo : public QComboBox {
+class PALVEX_QT_EXPORT skinCombo : public QComboBox {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -200,7 +201,7 @@ class skinCombo : public QComboBox {
 };
 
 // A list of entries.
-class skinList : public QListWidget {
+class PALVEX_QT_EXPORT skinList : public QListWidget {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -248,7 +249,7 @@ class skinList : public QListWidget {
 
 // The common part of skinNumber and skinDate: an inner line edit inside the
 // control's border, and a button at the right painted by the control.
-class EditWithButton : public QWidget {
+class PALVEX_QT_EXPORT EditWithButton : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -313,7 +314,7 @@ class EditWithButton : public QWidget {
 };
 
 // A number box: a right-aligned number editor with a calculator button.
-class skinNumber : public EditWithButton {
+class PALVEX_QT_EXPORT skinNumber : public EditWithButton {
   Q_OBJECT
   Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
   Q_PROPERTY(int decimals READ decimals WRITE setDecimals)
@@ -347,7 +348,7 @@ class skinNumber : public EditWithButton {
 
 // A date box: a date editor with a calendar drop-down; empty until a date
 // is entered (date() is then null).
-class skinDate : public EditWithButton {
+class PALVEX_QT_EXPORT skinDate : public EditWithButton {
   Q_OBJECT
   Q_PROPERTY(QDate date READ date WRITE setDate NOTIFY dateChanged)
   Q_PROPERTY(QString dateFormat READ dateFormat WRITE setDateFormat)
@@ -382,7 +383,7 @@ class skinDate : public EditWithButton {
 
 // A push button: flat fill and caption, each in the normal, focused (or
 // checked) and disabled colour.
-class skinButton : public QAbstractButton {
+class PALVEX_QT_EXPORT skinButton : public QAbstractButton {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -431,7 +432,7 @@ class skinButton : public QAbstractButton {
 
 // A round push button that themes itself: aplicarTema gives its face the
 // theme's form colour and its caption and outline the label colour.
-class roundButton : public QAbstractButton {
+class PALVEX_QT_EXPORT roundButton : public QAbstractButton {
   Q_OBJECT
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(QString Caption READ text WRITE setText STORED false)
@@ -471,7 +472,7 @@ class roundButton : public QAbstractButton {
 
 // A row of skinButtons of which one is the current (shown in the focused
 // colours). The engine themes each button, reached through pickButton.
-class slideButton : public QWidget {
+class PALVEX_QT_EXPORT slideButton : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
@@ -512,7 +513,7 @@ class slideButton : public QWidget {
 // ---------------------------------------------------------------- checks
 
 // A check box of the suite: caption in foreColor, box and mark in CheckColor.
-class skinCheck : public QAbstractButton {
+class PALVEX_QT_EXPORT skinCheck : public QAbstractButton {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -550,7 +551,7 @@ class skinCheck : public QAbstractButton {
 };
 
 // A plain check box: caption, box and mark in one colour per state.
-class plainCheck : public QAbstractButton {
+class PALVEX_QT_EXPORT plainCheck : public QAbstractButton {
   Q_OBJECT
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(QString Caption READ text WRITE setText STORED false)
@@ -591,7 +592,7 @@ class plainCheck : public QAbstractButton {
 
 // A tab strip over a page area. Tabs may carry a page widget (shown while
 // its tab is current); without pages the control is a plain strip.
-class skinTabs : public QWidget {
+class PALVEX_QT_EXPORT skinTabs : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
@@ -687,7 +688,7 @@ class skinTabs : public QWidget {
 };
 
 // A label in a box: fill, 1-pixel border and caption.
-class boxedLabel : public QWidget {
+class PALVEX_QT_EXPORT boxedLabel : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(QString text READ text WRITE setText)
@@ -733,7 +734,7 @@ class boxedLabel : public QWidget {
 
 // An outlined figure drawn over the form: only its outline is painted, and
 // mouse clicks pass through it to the controls beneath.
-class Shape : public QWidget {
+class PALVEX_QT_EXPORT Shape : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(Kind shape READ shape WRITE setShape)
@@ -774,11 +775,11 @@ class Shape : public QWidget {
 // ---------------------------------------------------------------- factory
 
 // The fourteen class names, without namespace.
-QStringList controlClassNames();
+PALVEX_QT_EXPORT QStringList controlClassNames();
 // A new control of that class ("skinButton" or "palvex::qt::skinButton"),
 // or nullptr for any other name.
-QWidget* createControl(const QString& className, QWidget* parent = nullptr);
+PALVEX_QT_EXPORT QWidget* createControl(const QString& className, QWidget* parent = nullptr);
 // True for a widget of one of the fourteen classes.
-bool isSuiteControl(const QObject* object);
+PALVEX_QT_EXPORT bool isSuiteControl(const QObject* object);
 
 }  // namespace palvex::qt

@@ -16,9 +16,11 @@
 
 #include <QUiLoader>
 
+#include "palvex/qt/export.h"
+
 namespace palvex::qt {
 
-class UiLoader : public QUiLoader {
+class PALVEX_QT_EXPORT UiLoader : public QUiLoader {
   Q_OBJECT
 
  public:

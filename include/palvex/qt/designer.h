@@ -13,11 +13,13 @@
 
 #include <QString>
 
+#include "palvex/qt/export.h"
+
 class QWidget;
 
 namespace palvex::designer {
 
-class DesignerDialogs {
+class PALVEX_QT_EXPORT DesignerDialogs {
  public:
   virtual ~DesignerDialogs() = default;
   // The colour chosen in the colour dialog as 0x00BBGGRR, or nullopt when the
@@ -30,15 +32,15 @@ class DesignerDialogs {
 
 // The dialogs every designer window uses: QColorDialog and QInputDialog
 // unless something else was installed.
-DesignerDialogs& designerDialogs();
+PALVEX_QT_EXPORT DesignerDialogs& designerDialogs();
 // Installs `dialogs` (nullptr restores the defaults); returns the previous one.
-std::shared_ptr<DesignerDialogs> installDesignerDialogs(std::shared_ptr<DesignerDialogs> dialogs);
+PALVEX_QT_EXPORT std::shared_ptr<DesignerDialogs> installDesignerDialogs(std::shared_ptr<DesignerDialogs> dialogs);
 
 // Opens a new designer window: modeless, without an owner, deleted when it
 // closes. It themes itself through the first Tema (creating one when the
 // engine has none yet) and returns once the window is shown. Errors of the
 // engine while the window themes itself reach the caller (no window stays).
 // Requires a live QApplication.
-QWidget* openDesigner();
+PALVEX_QT_EXPORT QWidget* openDesigner();
 
 }  // namespace palvex::designer

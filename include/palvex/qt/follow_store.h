@@ -19,14 +19,16 @@
 
 #include <filesystem>
 
+#include "palvex/qt/export.h"
+
 namespace palvex::qt {
 
 // Starts following `storeFile`; empty: the file of the engine's current store
 // (settingsStore().describe()). False, and nothing followed, when there is no
 // such file (a memory store). Calling it again switches to the new file.
 // Requires a live QApplication.
-bool followStore(const std::filesystem::path& storeFile = {});
+PALVEX_QT_EXPORT bool followStore(const std::filesystem::path& storeFile = {});
 // Stops following; harmless when not following.
-void stopFollowingStore();
+PALVEX_QT_EXPORT void stopFollowingStore();
 
 }  // namespace palvex::qt

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "palvex/qt/export.h"
 #include "palvex/variant.h"
 
 class QStyle;
@@ -29,15 +30,15 @@ class QWidget;
 namespace palvex::qt {
 
 // Idempotent. Requires a live QApplication.
-void install();
+PALVEX_QT_EXPORT void install();
 
 // The engine's view of `widget`: one adapter per widget for the widget's
 // life. Nothing for a null widget.
-Variant object(QWidget* widget);
+PALVEX_QT_EXPORT Variant object(QWidget* widget);
 
 // The widget behind a value object() returned; nullptr for any other value
 // and once the widget is gone.
-QWidget* widgetOf(const Variant& object);
+PALVEX_QT_EXPORT QWidget* widgetOf(const Variant& object);
 
 // How the engine's colour property names ("BackColor", "foreColorFocused",
 // "TabInnerBorder", ...) land on a widget.
@@ -73,19 +74,19 @@ struct WidgetClassMapping {
 // Maps the widget class named `className` (as its meta-object names it,
 // "MyGrid" or "acme::MyGrid") and its subclasses, taking precedence over the
 // stock table. Registering a name again replaces its mapping.
-void registerWidgetClass(std::string_view className, WidgetClassMapping mapping);
+PALVEX_QT_EXPORT void registerWidgetClass(std::string_view className, WidgetClassMapping mapping);
 template <class Widget>
 void registerWidgetClass(WidgetClassMapping mapping) {
   registerWidgetClass(Widget::staticMetaObject.className(), std::move(mapping));
 }
 // False when the name was not registered.
-bool unregisterWidgetClass(std::string_view className);
+PALVEX_QT_EXPORT bool unregisterWidgetClass(std::string_view className);
 
 // The fixed style the binding gives the widgets it colours, so that every
 // colour is painted flat and exactly. The binding owns it.
-QStyle* flatStyle();
+PALVEX_QT_EXPORT QStyle* flatStyle();
 // Opt-in: makes the fixed style the application's style, for hosts that
 // want every widget, themed or not, drawn the same way.
-void useFlatStyleEverywhere();
+PALVEX_QT_EXPORT void useFlatStyleEverywhere();
 
 }  // namespace palvex::qt
