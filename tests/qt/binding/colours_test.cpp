@@ -5,7 +5,6 @@
 #include <functional>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -35,8 +34,6 @@
 #include "binding_fixture.h"
 #include "palvex/globales.h"
 #include "palvex/elements.h"
-#include "palvex/qt/controls.h"
-#include "palvex/qt/controls_ui_loader.h"
 #include "palvex/qt/palvex_qt.h"
 #include "palvex/system_colours.h"
 
@@ -150,6 +147,7 @@ struct Form {
     line->setFrameShape(QFrame::HLine);
     line->setLineWidth(2);
     line->setMinimumSize(40, 12);
+    add<QLabel>("labelAsText", 5, 3, kText)->setProperty("ControlClass", QStringLiteral("TEXT"));
 
     auto* toolbar = window.addToolBar(QStringLiteral("tools"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
@@ -265,6 +263,7 @@ const std::vector<Sample>& normalSamples() {
       {"radioInKept", rightInside, "CForm", "BackColor"},
       {"boxed", leftEdge, "CText", "borderColor"},
       {"boxed", rightInside, "CText", "BackColor"},
+      {"labelAsText", rightInside, "CText", "BackColor"},
       {"shape", leftEdge, "CShape", "borderColor"},
       {"line", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CShape", "borderColor"},
       {"date", corner, "CText", "BackColor"},
@@ -303,6 +302,7 @@ const std::vector<Ink>& normalInk() {
       {"labelInKept", whole, "CLabel", "foreColor"},
       {"radioInKept", whole, "CLabel", "foreColor"},
       {"boxed", whole, "CText", "foreColor"},
+      {"labelAsText", whole, "CText", "foreColor"},
       {"grid", [](QWidget* w) { return cellArea(w, 0); }, "CGrid", "foreColor"},
       {"grid", [](QWidget* w) { return cellArea(w, 1); }, "CGrid", "foreColorSel"},
       {"grid", headerArea, "CGrid", "foreColorFixed"},
@@ -499,49 +499,6 @@ TEST_F(ColoursTest, SystemColoursFollowTheApplicationPalette) {
   EXPECT_GE(countColour(image, form_.get("edit"), QColor(0x0A, 0x0B, 0x0C)), 4);
   QApplication::setPalette(original);
   settle();
-}
-
-TEST_F(ColoursTest, AUiFormWithStockAndSuiteControlsIsThemed) {
-  const QByteArray ui = R"(<?xml version="1.0" encoding="UTF-8"?>
-<ui version="4.0">
- <class>Customer</class>
- <widget class="QWidget" name="Customer">
-  <property name="geometry"><rect><x>0</x><y>0</y><width>420</width><height>200</height></rect></property>
-  <layout class="QVBoxLayout" name="layout">
-   <item><widget class="QLineEdit" name="kept">
-     <property name="Tag" stdset="0"><string>THEMEOVERRIDE</string></property></widget></item>
-   <item><widget class="QLabel" name="asText">
-     <property name="text"><string>MMMM</string></property>
-     <property name="ControlClass" stdset="0"><string>TEXT</string></property></widget></item>
-   <item><widget class="palvex::qt::skinButton" name="skinSave"><property name="Caption"><string>MMMM</string></property></widget></item>
-  </layout>
- </widget>
-</ui>)";
-  QBuffer buffer;
-  buffer.setData(ui);
-  buffer.open(QIODevice::ReadOnly);
-  UiLoader loader;
-  std::unique_ptr<QWidget> customer(loader.load(&buffer));
-  ASSERT_NE(customer, nullptr) << loader.errorString().toStdString();
-  showActive(customer.get());
-  customer->findChild<QWidget*>(QStringLiteral("kept"))->setFocus();  // no focused colours there
-  settle();
-  const QColor keptBefore = pixel(shot(customer.get()), customer->findChild<QWidget*>("kept"), {4, 10});
-
-  tema_->configurarFormulario(object(customer.get()));
-  settle();
-  const QImage image = shot(customer.get());
-  auto at = [&](const char* name, QPoint p) {
-    auto* w = customer->findChild<QWidget*>(QString::fromLatin1(name));
-    return w ? pixel(image, w, p).name() : QStringLiteral("missing");
-  };
-  EXPECT_EQ(pixel(image, customer.get(), {1, 1}).name(), themeColour("CForm", "BackColor").name());
-  EXPECT_EQ(at("kept", {4, 10}), keptBefore.name());
-  EXPECT_EQ(at("asText", {2, 2}), themeColour("CText", "BackColor").name());
-  EXPECT_GE(countColour(image, customer->findChild<QWidget*>("asText"), themeColour("CText", "foreColor")), 4);
-  auto* skinSave = customer->findChild<skinButton*>("skinSave");
-  ASSERT_NE(skinSave, nullptr);
-  EXPECT_EQ(at("skinSave", {skinSave->width() / 2, 2}), themeColour("CCommandButton", "BackColor").name());
 }
 
 }  // namespace
