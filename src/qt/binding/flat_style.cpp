@@ -10,12 +10,14 @@
 #include <QTabBar>
 #include <QToolBar>
 
-#include "palvex/contrast.h"
 #include "qt/binding/paint_state.h"
 #include "qt/binding/registry.h"
+#include "qt/controls/control_support.h"
 
 namespace palvex::qt::detail {
 namespace {
+
+using controls_detail::readableInk;
 
 // The colours the engine gave `widget`, or those of the composite it is an
 // inner part of; null when it has none.
@@ -31,20 +33,6 @@ const PaintState* stateOf(const QWidget* widget) {
 const PaintState* stateOf(const QWidget* widget, Paint kind) {
   const PaintState* state = stateOf(widget);
   return state && state->paint == kind ? state : nullptr;
-}
-
-std::int32_t colourRef(const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; }
-
-// Text the theme gives no colour for (menu and toolbar captions, group-box
-// titles) keeps the palette's colour where it reads well on the background
-// the theme did give, and turns black or white where it would not: a dark
-// menu bar must not carry the style's near-black captions.
-QColor readableInk(const QColor& preferred, const QColor& background) {
-  const std::int32_t back = colourRef(background);
-  const std::optional<double> ratio = contrastRatio(colourRef(preferred), back);
-  if (ratio && *ratio >= kMinimumContrast) return preferred;
-  const std::int32_t ink = readableTextOn(back);
-  return QColor(ink & 0xFF, ink >> 8 & 0xFF, ink >> 16 & 0xFF);
 }
 
 // An even mix of two colours, for the few lines the theme has no colour for.

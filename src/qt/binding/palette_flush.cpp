@@ -73,7 +73,8 @@ bool pinCandidate(const WidgetObject& o) {
 }
 
 // Every widget below `widget`, depth first (cheaper than findChildren, which
-// casts each child through its meta-object).
+// casts each child through its meta-object). `visit` returns whether to go
+// on below the child it was given.
 template <class Visit>
 void forEachDescendant(QWidget* widget, Visit&& visit) {
   std::vector<QWidget*> pending{widget};
@@ -83,8 +84,7 @@ void forEachDescendant(QWidget* widget, Visit&& visit) {
     for (QObject* child : w->children()) {
       if (!child->isWidgetType()) continue;
       auto* c = static_cast<QWidget*>(child);
-      visit(c);
-      pending.push_back(c);
+      if (visit(c)) pending.push_back(c);
     }
   }
 }
@@ -122,6 +122,7 @@ class Flush {
       forEachDescendant(o->widget(), [&](QWidget* child) {
         WidgetObject* c = registry_.find(child);
         if (c && c->look().windowCopied) add(c);
+        return true;
       });
     }
   }
@@ -168,21 +169,14 @@ class Flush {
     window->setAttribute(Qt::WA_ForceUpdatesDisabled, false);
     window->setAttribute(Qt::WA_UpdatesDisabled, false);
     window->update();
-    std::vector<QWidget*> pending{window};
-    while (!pending.empty()) {
-      QWidget* w = pending.back();
-      pending.pop_back();
-      for (QObject* child : w->children()) {
-        if (!child->isWidgetType()) continue;
-        auto* c = static_cast<QWidget*>(child);
-        if (c->isWindow() || c->testAttribute(Qt::WA_ForceUpdatesDisabled)) continue;
-        c->setAttribute(Qt::WA_UpdatesDisabled, false);
-        if (c->autoFillBackground() || c->testAttribute(Qt::WA_OpaquePaintEvent) ||
-            c->testAttribute(Qt::WA_NoSystemBackground))
-          c->update();
-        pending.push_back(c);
-      }
-    }
+    forEachDescendant(window, [](QWidget* c) {
+      if (c->isWindow() || c->testAttribute(Qt::WA_ForceUpdatesDisabled)) return false;
+      c->setAttribute(Qt::WA_UpdatesDisabled, false);
+      if (c->autoFillBackground() || c->testAttribute(Qt::WA_OpaquePaintEvent) ||
+          c->testAttribute(Qt::WA_NoSystemBackground))
+        c->update();
+      return true;
+    });
   }
 
   // The palette whose background `widget` would inherit once the batch is shown.

@@ -9,6 +9,7 @@
 #include <QStyleOptionComplex>
 #include <QWidget>
 
+#include "palvex/contrast.h"
 #include "palvex/qt/controls.h"
 #include "palvex/system_colours.h"
 
@@ -96,6 +97,14 @@ QPalette lookPalette(const QPalette& from, const TextLook& look) {
 void setPaletteIfChanged(QWidget* widget, const QPalette& palette) {
   if (widget->palette() == palette && widget->palette().resolveMask() == palette.resolveMask()) return;
   widget->setPalette(palette);
+}
+
+QColor readableInk(const QColor& preferred, const QColor& background) {
+  auto ref = [](const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; };
+  const std::int32_t back = ref(background);
+  const std::optional<double> ratio = contrastRatio(ref(preferred), back);
+  if (ratio && *ratio >= kMinimumContrast) return preferred;
+  return fromColourRef(readableTextOn(back));
 }
 
 void drawBorder(QPainter& painter, const QRect& rect, const QColor& colour) {

@@ -36,6 +36,12 @@ QPalette lookPalette(const QPalette& from, const TextLook& look);
 // Sets the palette only when it differs, so that repainting stays cheap.
 void setPaletteIfChanged(QWidget* widget, const QPalette& palette);
 
+// Text the theme gives no colour for (tab captions, menu and toolbar
+// captions, group-box titles) keeps `preferred` where it reads well on the
+// background the theme did give, and turns black or white where it would
+// not: a dark tab strip must not carry near-black captions.
+QColor readableInk(const QColor& preferred, const QColor& background);
+
 // A 1-pixel outline along the inside of `rect`.
 void drawBorder(QPainter& painter, const QRect& rect, const QColor& colour);
 // A filled rectangle with a 1-pixel outline, both exact.

@@ -158,15 +158,20 @@ void skinTabs::paintEvent(QPaintEvent*) {
     drawOpenBorder(painter, tab, colours_.paint(kBorderSelected));
     drawOpenBorder(painter, tab.adjusted(1, 1, -1, 0), colours_.paint(kInnerSelected));
   }
+  // The theme colours the tabs but gives their captions no colour of their
+  // own: the caption colour stays where it reads on the tab, and gives way
+  // to black or white where it would not (a dark theme's tabs).
   const QColor fore = colours_.paint(kFore);
-  painter.setPen(fore);
+  const QColor inkOnTab = controls_detail::readableInk(fore, colours_.paint(kBack));
+  const QColor inkOnCurrent = controls_detail::readableInk(fore, colours_.paint(kBackSelected));
   for (int i = 0; i < count(); ++i) {
     const QRect area = tabRect(i).adjusted(2, 2, -2, i == current_ ? -1 : 0);
+    painter.setPen(i == current_ ? inkOnCurrent : inkOnTab);
     painter.drawText(area, Qt::AlignCenter, tabs_.at(i).caption);
   }
   if (!hasFocus() || tab.isEmpty()) return;
   const QRect caption = painter.boundingRect(tab, Qt::AlignCenter, tabs_.at(current_).caption);
-  painter.setPen(QPen(fore, 1, Qt::DotLine));
+  painter.setPen(QPen(inkOnCurrent, 1, Qt::DotLine));
   painter.drawLine(caption.left(), caption.bottom() + 1, caption.right(), caption.bottom() + 1);
 }
 
