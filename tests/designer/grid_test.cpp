@@ -48,16 +48,6 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   EXPECT_EQ(grid()->item(row_, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
-TEST_F(GridTest, FewerRowsForTheNextElementDropTheRest) {
-  open();
-  trigger("MC_GRID");
-  EXPECT_EQ(grid()->rowCount(), 10);
-  trigger("MC_LABEL");
-  EXPECT_EQ(grid()->rowCount(), 1);
-  EXPECT_EQ(grid()->currentRow(), 0);
-  EXPECT_EQ(grid()->currentColumn(), 1);
-}
-
 TEST_F(GridTest, WholeNumberRowShowsZeroOnTheGridsBackgroundAndIgnoresClicks) {
   globales::sharedGrid()->setBorderStyle(1);
   open();

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "binding_fixture.h"
 #include "palvex/api_calls.h"
@@ -122,6 +123,20 @@ TEST_F(WindowCallsTest, TheMenuTreeFollowsTheMenusAddedAndRemoved) {
   delete edit;
   EXPECT_FALSE(IsMenu(editMenu));
   EXPECT_EQ(submenus(bar), std::vector<HMENU>{fileMenu});
+}
+
+// A form that is no main window has its menu bar in its layout, or as a
+// plain child; either way its window shows the bar's menus.
+TEST_F(WindowCallsTest, AFormThatIsNoMainWindowFindsItsMenuBar) {
+  for (const bool inLayout : {true, false}) {
+    QWidget form;
+    auto* bar = new QMenuBar(&form);
+    bar->addMenu(QStringLiteral("File"));
+    if (inLayout) (new QVBoxLayout(&form))->setMenuBar(bar);
+    const HMENU menu = GetMenu(windowOf(&form));
+    ASSERT_TRUE(IsMenu(menu)) << inLayout;
+    EXPECT_EQ(submenus(menu).size(), 1u) << inLayout;
+  }
 }
 
 TEST_F(WindowCallsTest, WidgetChurnLeavesNoWindowMenuOrBrushBehind) {
