@@ -86,6 +86,32 @@ TextColours defaultTextColours();
 
 }  // namespace controls_detail
 
+// The six colour properties of the text-kind controls, spelled as the text
+// element writes them. Each such control holds `colours_` (TextColours) and
+// defines the setters in one line (PALVEX_TEXT_CONTROL_ACCESSORS); the
+// properties leave it in the public section.
+#define PALVEX_QT_TEXT_COLOURS                                                                  \
+  Q_PROPERTY(int borderColor READ borderColor WRITE setBorderColor)                             \
+  Q_PROPERTY(int borderColorFocused READ borderColorFocused WRITE setBorderColorFocused)        \
+  Q_PROPERTY(int foreColor READ foreColor WRITE setForeColor)                                   \
+  Q_PROPERTY(int foreColorFocused READ foreColorFocused WRITE setForeColorFocused)              \
+  Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)                                   \
+  Q_PROPERTY(int backColorFocused READ backColorFocused WRITE setBackColorFocused)              \
+                                                                                                \
+ public:                                                                                        \
+  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }                \
+  void setBorderColor(int colour);                                                              \
+  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }  \
+  void setBorderColorFocused(int colour);                                                       \
+  int foreColor() const { return colours_.get(controls_detail::kTextFore); }                    \
+  void setForeColor(int colour);                                                                \
+  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }      \
+  void setForeColorFocused(int colour);                                                         \
+  int BackColor() const { return colours_.get(controls_detail::kTextBack); }                    \
+  void setBackColor(int colour);                                                                \
+  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }      \
+  void setBackColorFocused(int colour);
+
 // ---------------------------------------------------------------- text kind
 
 // A one-line text box.
@@ -93,12 +119,7 @@ class PALVEX_QT_EXPORT skinText : public QLineEdit {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
-  Q_PROPERTY(int borderColor READ borderColor WRITE setBorderColor)
-  Q_PROPERTY(int borderColorFocused READ borderColorFocused WRITE setBorderColorFocused)
-  Q_PROPERTY(int foreColor READ foreColor WRITE setForeColor)
-  Q_PROPERTY(int foreColorFocused READ foreColorFocused WRITE setForeColorFocused)
-  Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
-  Q_PROPERTY(int backColorFocused READ backColorFocused WRITE setBackColorFocused)
+  PALVEX_QT_TEXT_COLOURS
 
  public:
   explicit skinText(QWidget* parent = nullptr);
@@ -106,19 +127,6 @@ class PALVEX_QT_EXPORT skinText : public QLineEdit {
   QString ControlClass() const;
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
-
-  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
-  void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
-  void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
-  void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
-  void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
-  void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
-  void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
 
@@ -150,12 +158,7 @@ class PALVEX_QT_EXPORT skinCombo : public QComboBox {
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(QString Text READ text WRITE setText)
-  Q_PROPERTY(int borderColor READ borderColor WRITE setBorderColor)
-  Q_PROPERTY(int borderColorFocused READ borderColorFocused WRITE setBorderColorFocused)
-  Q_PROPERTY(int foreColor READ foreColor WRITE setForeColor)
-  Q_PROPERTY(int foreColorFocused READ foreColorFocused WRITE setForeColorFocused)
-  Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
-  Q_PROPERTY(int backColorFocused READ backColorFocused WRITE setBackColorFocused)
+  PALVEX_QT_TEXT_COLOURS
 
  public:
   explicit skinCombo(QWidget* parent = nullptr);
@@ -167,19 +170,6 @@ class PALVEX_QT_EXPORT skinCombo : public QComboBox {
   // Editable: the edit text. Otherwise selects the item with this text,
   // adding it when there is none.
   void setText(const QString& text);
-
-  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
-  void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
-  void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
-  void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
-  void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
-  void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
-  void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -205,12 +195,7 @@ class PALVEX_QT_EXPORT skinList : public QListWidget {
   Q_OBJECT
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
-  Q_PROPERTY(int borderColor READ borderColor WRITE setBorderColor)
-  Q_PROPERTY(int borderColorFocused READ borderColorFocused WRITE setBorderColorFocused)
-  Q_PROPERTY(int foreColor READ foreColor WRITE setForeColor)
-  Q_PROPERTY(int foreColorFocused READ foreColorFocused WRITE setForeColorFocused)
-  Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
-  Q_PROPERTY(int backColorFocused READ backColorFocused WRITE setBackColorFocused)
+  PALVEX_QT_TEXT_COLOURS
 
  public:
   explicit skinList(QWidget* parent = nullptr);
@@ -218,19 +203,6 @@ class PALVEX_QT_EXPORT skinList : public QListWidget {
   QString ControlClass() const;
   QString Tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
-
-  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
-  void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
-  void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
-  void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
-  void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
-  void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
-  void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
 
@@ -254,12 +226,7 @@ class PALVEX_QT_EXPORT EditWithButton : public QWidget {
   Q_PROPERTY(QString ControlClass READ ControlClass CONSTANT)
   Q_PROPERTY(QString Tag READ Tag WRITE setTag)
   Q_PROPERTY(QString Text READ text WRITE setText)
-  Q_PROPERTY(int borderColor READ borderColor WRITE setBorderColor)
-  Q_PROPERTY(int borderColorFocused READ borderColorFocused WRITE setBorderColorFocused)
-  Q_PROPERTY(int foreColor READ foreColor WRITE setForeColor)
-  Q_PROPERTY(int foreColorFocused READ foreColorFocused WRITE setForeColorFocused)
-  Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor)
-  Q_PROPERTY(int backColorFocused READ backColorFocused WRITE setBackColorFocused)
+  PALVEX_QT_TEXT_COLOURS
 
  public:
   QString ControlClass() const;
@@ -270,19 +237,6 @@ class PALVEX_QT_EXPORT EditWithButton : public QWidget {
   QLineEdit* lineEdit() const { return edit_; }
   // The button's area (empty while the button is hidden).
   QRect buttonRect() const;
-
-  int borderColor() const { return colours_.get(controls_detail::kTextBorder); }
-  void setBorderColor(int colour);
-  int borderColorFocused() const { return colours_.get(controls_detail::kTextBorderFocused); }
-  void setBorderColorFocused(int colour);
-  int foreColor() const { return colours_.get(controls_detail::kTextFore); }
-  void setForeColor(int colour);
-  int foreColorFocused() const { return colours_.get(controls_detail::kTextForeFocused); }
-  void setForeColorFocused(int colour);
-  int BackColor() const { return colours_.get(controls_detail::kTextBack); }
-  void setBackColor(int colour);
-  int backColorFocused() const { return colours_.get(controls_detail::kTextBackFocused); }
-  void setBackColorFocused(int colour);
 
   QSize sizeHint() const override;
 
@@ -649,6 +603,9 @@ class PALVEX_QT_EXPORT skinTabs : public QWidget {
   void setTabBorderColorSelected(int colour);
   int borderColor() const { return colours_.get(kPageBorder); }
   void setBorderColor(int colour);
+  // The captions' colour. The theme gives tab captions no colour: until a
+  // host sets one, they take the default where it reads on the tab and
+  // black or white where it would not (on a dark theme's tabs).
   int foreColor() const { return colours_.get(kFore); }
   void setForeColor(int colour);
 
@@ -680,7 +637,10 @@ class PALVEX_QT_EXPORT skinTabs : public QWidget {
   void setHovered(int index);
   void showCurrentPage();
 
+  QColor captionInk(std::size_t fill) const;
+
   controls_detail::ColourSlots<9> colours_;
+  bool foreColorSet_ = false;
   QString tag_;
   QVector<Tab> tabs_;
   int current_ = -1;

@@ -49,7 +49,15 @@ void skinTabs::setTabInnerBorderSelected(int colour) { setColour(kInnerSelected,
 void skinTabs::setTabBorderColor(int colour) { setColour(kBorder, colour); }
 void skinTabs::setTabBorderColorSelected(int colour) { setColour(kBorderSelected, colour); }
 void skinTabs::setBorderColor(int colour) { setColour(kPageBorder, colour); }
-void skinTabs::setForeColor(int colour) { setColour(kFore, colour); }
+void skinTabs::setForeColor(int colour) {
+  foreColorSet_ = true;
+  setColour(kFore, colour);
+}
+
+QColor skinTabs::captionInk(std::size_t fill) const {
+  const QColor fore = colours_.paint(kFore);
+  return foreColorSet_ ? fore : controls_detail::readableInk(fore, colours_.paint(fill));
+}
 
 int skinTabs::addTab(const QString& caption, QWidget* page) {
   tabs_.append(Tab{caption, page});
@@ -158,12 +166,8 @@ void skinTabs::paintEvent(QPaintEvent*) {
     drawOpenBorder(painter, tab, colours_.paint(kBorderSelected));
     drawOpenBorder(painter, tab.adjusted(1, 1, -1, 0), colours_.paint(kInnerSelected));
   }
-  // The theme colours the tabs but gives their captions no colour of their
-  // own: the caption colour stays where it reads on the tab, and gives way
-  // to black or white where it would not (a dark theme's tabs).
-  const QColor fore = colours_.paint(kFore);
-  const QColor inkOnTab = controls_detail::readableInk(fore, colours_.paint(kBack));
-  const QColor inkOnCurrent = controls_detail::readableInk(fore, colours_.paint(kBackSelected));
+  const QColor inkOnTab = captionInk(kBack);
+  const QColor inkOnCurrent = captionInk(kBackSelected);
   for (int i = 0; i < count(); ++i) {
     const QRect area = tabRect(i).adjusted(2, 2, -2, i == current_ ? -1 : 0);
     painter.setPen(i == current_ ? inkOnCurrent : inkOnTab);
