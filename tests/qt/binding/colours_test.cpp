@@ -501,6 +501,33 @@ TEST_F(ColoursTest, SystemColoursFollowTheApplicationPalette) {
   settle();
 }
 
+// The theme gives tab captions no colour: on tabs it makes dark they turn
+// white, and on light tabs they keep the palette's own dark text.
+TEST_F(ColoursTest, TabCaptionsStayLegibleOnTheTabsTheThemeGives) {
+  showActive(&form_.window);
+  const QColor paletteInk = form_.get("tabBar")->palette().color(QPalette::WindowText);
+  struct Fill {
+    std::int32_t tab, selected;
+    QColor ink;
+  };
+  for (const Fill& fill : {Fill{0x202020, 0x303030, Qt::white}, Fill{0xFFFFFF, 0xF0F0F0, paletteInk}}) {
+    globales::sharedTabStrip()->setTabBackColor(fill.tab);
+    globales::sharedTabStrip()->setTabBackColorSelected(fill.selected);
+    configure();
+    const QImage image = shot(&form_.window);
+    for (const char* name : {"tabs", "tabBar"}) {
+      QWidget* w = form_.get(name);
+      QTabBar* bar = barOf(w);
+      for (int tab : {0, 1}) {
+        const QRect caption(bar->mapTo(w, bar->tabRect(tab).topLeft()), bar->tabRect(tab).size());
+        EXPECT_GE(countColour(image, w, fill.ink, caption.adjusted(3, 3, -3, -3)), 4)
+            << name << " tab " << tab << " on " << toQColor(fill.tab).name().toStdString() << " should draw in "
+            << fill.ink.name().toStdString();
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace palvex::qt::testing
 
