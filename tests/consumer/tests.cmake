@@ -29,10 +29,16 @@ function(palvex_consumer_test mode)
 endfunction()
 
 palvex_consumer_test(package -DCMAKE_PREFIX_PATH=${consumer_prefix})
-palvex_consumer_test(pkg-config -DCMAKE_PREFIX_PATH=${consumer_prefix})
+# A static library is linked as `pkg-config --static` says.
+if(BUILD_SHARED_LIBS)
+  set(consumer_pc_static OFF)
+else()
+  set(consumer_pc_static ON)
+endif()
+palvex_consumer_test(pkg-config -DCMAKE_PREFIX_PATH=${consumer_prefix} -DPALVEX_PC_STATIC=${consumer_pc_static})
 set_tests_properties(consumer_package consumer_pkg-config PROPERTIES FIXTURES_REQUIRED palvex_installed)
-# The core alone: a host without Qt turns the binding off.
-palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DPALVEX_BUILD_QT=OFF)
+# The core alone: a host gets no Qt unless it asks for the binding.
+palvex_consumer_test(subdirectory -DPALVEX_SOURCE_DIR=${PROJECT_SOURCE_DIR})
 
 # A Qt host against the installed qt component, offscreen.
 if(TARGET palvex-qt)
@@ -43,6 +49,7 @@ if(TARGET palvex-qt)
         --build-generator ${CMAKE_GENERATOR}
         --build-options -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER} -DCMAKE_BUILD_TYPE=Release
                         -DPALVEX_CONSUME=${mode} -DCMAKE_PREFIX_PATH=${consumer_prefix}
+                        -DPALVEX_PC_STATIC=${consumer_pc_static}
         --test-command qt_consumer)
     set_tests_properties(consumer_qt_${mode} PROPERTIES TIMEOUT 900 FIXTURES_REQUIRED palvex_installed
       ENVIRONMENT QT_QPA_PLATFORM=offscreen PASS_REGULAR_EXPRESSION "qt consumer: a window themed")
@@ -58,8 +65,9 @@ if(TARGET palvex_cli)
 endif()
 
 # The Debian packages, unpacked into a temporary root, serve a consumer.
+# The library packages carry shared libraries: a static build makes none worth checking.
 find_program(DPKG_DEB dpkg-deb)
-if(DPKG_DEB AND PROJECT_IS_TOP_LEVEL)
+if(DPKG_DEB AND PROJECT_IS_TOP_LEVEL AND BUILD_SHARED_LIBS)
   add_test(NAME consumer_deb_packages
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DWORK=${consumer_work}/deb
             -DCONSUMER_SOURCE=${consumer_source} -DCPACK=${CMAKE_CPACK_COMMAND}
