@@ -19,6 +19,7 @@
 #include <QMainWindow>
 
 #include "palvex/element.h"
+#include "palvex/qt/follow_store.h"
 #include "palvex/system_colours.h"
 
 class QTableWidget;
@@ -95,6 +96,8 @@ class FrmDesigner final : public QMainWindow {
   SystemColourListenerId systemColourListener_ = 0;
   ValueObserverId valueObserver_ = 0;
   bool editing_ = false;  // this window is writing an edit into its element
+  // A save elsewhere must not reload the elements under this window's edits.
+  qt::StoreFollowingHold followingHold_;
 };
 
 }  // namespace palvex::designer::detail

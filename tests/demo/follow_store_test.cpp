@@ -11,6 +11,7 @@
 
 #include "palvex/elements.h"
 #include "palvex/globales.h"
+#include "palvex/qt/designer.h"
 #include "palvex/qt/follow_store.h"
 #include "palvex/qt/palvex_qt.h"
 #include "palvex/settings_store.h"
@@ -104,6 +105,29 @@ TEST_F(FollowStore, ChangesElsewhereInTheStoreLeaveTheElementsAlone) {
   EXPECT_NE(globales::sharedForm(), form) << "the current theme's change reloads the elements";
   EXPECT_EQ(globales::sharedLabel()->foreColor(), 0x563412);
   EXPECT_FALSE(globales::reloadElements()) << "the reload flag is as it was";
+}
+
+// An open designer's unsaved edits live in the shared elements: a save
+// elsewhere waits until the designer is closed, then shows.
+TEST_F(FollowStore, ASaveElsewhereWaitsUntilTheDesignerCloses) {
+  ASSERT_TRUE(qt::followStore());
+  QWidget* designer = designer::openDesigner();
+  const auto form = globales::sharedForm();
+  palvex("set", {"Claro", "CForm", "BackColor", "#A01020"});
+  EXPECT_FALSE(showsWithin(QColor("#a01020"), 600));
+  EXPECT_EQ(globales::sharedForm(), form) << "the designer's elements stay";
+
+  designer->close();  // unedited: it closes without asking, and is deleted
+  EXPECT_TRUE(showsWithin(QColor("#a01020"), 1000)) << formPixel().name().toStdString();
+  {
+    qt::StoreFollowingHold outer;
+    {
+      qt::StoreFollowingHold inner;
+      palvex("set", {"Claro", "CForm", "BackColor", "#103050"});
+    }
+    EXPECT_FALSE(showsWithin(QColor("#103050"), 600)) << "holds nest";
+  }
+  EXPECT_TRUE(showsWithin(QColor("#103050"), 1000));
 }
 
 TEST_F(FollowStore, NothingToFollowWithoutAStoreFile) {

@@ -14,8 +14,11 @@
 // through the first Tema. A change to another theme, or to the catalogue,
 // leaves the windows alone.
 //
-// Reloading replaces the shared elements: edits a designer window of this
-// process holds unsaved are dropped, as a theme change drops them.
+// Reloading replaces the shared elements, so it waits while a
+// StoreFollowingHold lives: every designer window of this process holds one,
+// and a save elsewhere never drops its unsaved edits. When the window closes
+// the store is looked at again, and a change that came meanwhile re-themes
+// the windows then.
 
 #include <filesystem>
 
@@ -30,5 +33,15 @@ namespace palvex::qt {
 PALVEX_QT_EXPORT bool followStore(const std::filesystem::path& storeFile = {});
 // Stops following; harmless when not following.
 PALVEX_QT_EXPORT void stopFollowingStore();
+
+// Holds the follower back for as long as it lives (see above). Holds nest;
+// the last one to go lets a change seen meanwhile through.
+class PALVEX_QT_EXPORT StoreFollowingHold {
+ public:
+  StoreFollowingHold();
+  ~StoreFollowingHold();
+  StoreFollowingHold(const StoreFollowingHold&) = delete;
+  StoreFollowingHold& operator=(const StoreFollowingHold&) = delete;
+};
 
 }  // namespace palvex::qt

@@ -74,6 +74,9 @@ void rethemeOpenForms() {
   globales::setReloadElements(reloading);
 }
 
+// How many StoreFollowingHolds live (the GUI thread's only).
+int holds = 0;
+
 class StoreFollower : public QObject {
  public:
   StoreFollower(const QString& file, QObject* parent) : QObject(parent), file_(QFileInfo(file).absoluteFilePath()) {
@@ -92,6 +95,11 @@ class StoreFollower : public QObject {
     seen_ = snapshotCurrentTheme();
   }
 
+  // Looks at the store again shortly (the last hold went).
+  void recheck() {
+    if (!settle_.isActive()) settle_.start();
+  }
+
  private:
   // The watcher forgets a file that is removed or replaced (a checkpoint may
   // recreate the log, a tool may move a new database into place); the
@@ -105,6 +113,9 @@ class StoreFollower : public QObject {
 
   void settled() {
     arm();
+    // Held: the change stays unseen (the token is not taken), so that the
+    // look the last hold asks for still finds it.
+    if (holds > 0) return;
     const auto token = settingsStore().changeToken();
     if (token == token_) return;
     token_ = token;
@@ -140,5 +151,11 @@ bool followStore(const std::filesystem::path& storeFile) {
 }
 
 void stopFollowingStore() { delete follower().data(); }
+
+StoreFollowingHold::StoreFollowingHold() { ++holds; }
+
+StoreFollowingHold::~StoreFollowingHold() {
+  if (--holds == 0 && follower()) follower()->recheck();
+}
 
 }  // namespace palvex::qt
