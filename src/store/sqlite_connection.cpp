@@ -21,18 +21,38 @@ bool diskFull(sqlite3* db, int code) {
 
 std::string diskFullMessage(const std::string& file) {
   const auto folder = std::filesystem::path(file).parent_path().string();
-  return "the disk is full: the settings store needs free space in " + (folder.empty() ? "." : folder) +
-         " (even to be read); free some space there and try again";
+  return file + ": the disk is full: the settings store needs free space in " + (folder.empty() ? "." : folder) +
+         "; free some space there and try again";
+}
+
+// "file:" URI of a path: the characters a URI gives a meaning to are escaped.
+std::string fileUri(const std::string& path) {
+  std::string uri = "file:";
+  for (char c : path) {
+    if (c == '?' || c == '#' || c == '%') {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      const auto byte = static_cast<unsigned char>(c);
+      uri += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+    } else {
+      uri += c;
+    }
+  }
+  return uri;
 }
 
 }  // namespace
 
-Connection::Connection(const std::filesystem::path& file) : file_(file.string()) {
-  int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+Connection::Connection(const std::filesystem::path& file, Access access)
+    : file_(file.string()), snapshot_(access == Access::SnapshotOfFullDisk) {
+  const int rc = snapshot_ ? sqlite3_open_v2((fileUri(file_) + "?immutable=1").c_str(), &db_,
+                                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr)
+                           : sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
   if (rc != SQLITE_OK) {
-    std::string message = diskFull(db_, rc) ? diskFullMessage(file_) : db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    const bool full = diskFull(db_, rc);
+    std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
     sqlite3_close_v2(db_);
     db_ = nullptr;
+    if (full) throw DiskFull(ErrorNumber::Storage, diskFullMessage(file_));
     throw Error(ErrorNumber::Storage, file_ + ": " + message);
   }
   sqlite3_extended_result_codes(db_, 1);
@@ -44,7 +64,7 @@ Connection::Connection(const std::filesystem::path& file) : file_(file.string())
 Connection::~Connection() { sqlite3_close_v2(db_); }
 
 Connection::Connection(Connection&& other) noexcept
-    : file_(std::move(other.file_)), db_(std::exchange(other.db_, nullptr)) {}
+    : file_(std::move(other.file_)), db_(std::exchange(other.db_, nullptr)), snapshot_(other.snapshot_) {}
 
 void Connection::exec(const char* sql) {
   if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail();
@@ -59,7 +79,10 @@ void Connection::rollbackQuietly() noexcept {
 }
 
 void Connection::fail() const {
-  if (diskFull(db_, sqlite3_extended_errcode(db_))) fail(diskFullMessage(file_));
+  const int code = sqlite3_extended_errcode(db_);
+  // A snapshot is only taken of a full disk: that is why it cannot be written.
+  if (diskFull(db_, code) || (snapshot_ && (code & 0xFF) == SQLITE_READONLY))
+    throw DiskFull(ErrorNumber::Storage, diskFullMessage(file_));
   fail(sqlite3_errmsg(db_));
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "palvex/error.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -17,11 +19,26 @@ namespace palvex::sqlite {
 // How long a connection waits for another process's lock before failing.
 inline constexpr int kBusyTimeoutMs = 10000;
 
+// A full disk, told apart from other storage failures so that the store can
+// still be read from a file it cannot write to.
+class DiskFull : public Error {
+ public:
+  using Error::Error;
+};
+
 class Connection {
  public:
-  // Opens an existing file for reading and writing; never creates one, so a
-  // path that vanished is reported rather than silently recreated elsewhere.
-  explicit Connection(const std::filesystem::path& file);
+  enum class Access {
+    ReadWrite,
+    // The main file read as it stands: no locks, no log, no shared-memory
+    // index (which a full disk has no room for); every write fails as a
+    // full disk.
+    SnapshotOfFullDisk,
+  };
+
+  // Opens an existing file; never creates one, so a path that vanished is
+  // reported rather than silently recreated elsewhere.
+  explicit Connection(const std::filesystem::path& file, Access access = Access::ReadWrite);
   ~Connection();
   Connection(Connection&& other) noexcept;
   Connection(const Connection&) = delete;
@@ -50,6 +67,7 @@ class Connection {
  private:
   std::string file_;
   sqlite3* db_ = nullptr;
+  bool snapshot_ = false;
 };
 
 // A statement prepared once and run many times with text parameters.

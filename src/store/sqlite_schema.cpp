@@ -132,6 +132,14 @@ void createSchemaOnce(Connection& db) {
 
 }  // namespace
 
+bool readableSnapshot(Connection& db) {
+  FileFacts facts = readFacts(db);
+  if (facts.fresh()) return false;
+  refuseUnlessOurs(db, facts);
+  checkIntact(db);
+  return true;
+}
+
 void prepareSchema(Connection& db) {
   FileFacts facts = readFacts(db);
   refuseUnlessOurs(db, facts);

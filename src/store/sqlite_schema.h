@@ -12,4 +12,8 @@ namespace palvex::sqlite {
 // naming the file, and nothing has been written to it.
 void prepareSchema(Connection& db);
 
+// The same checks for a snapshot of a full disk, which cannot be changed:
+// true when it is an intact store of ours (false for an empty file).
+bool readableSnapshot(Connection& db);
+
 }  // namespace palvex::sqlite

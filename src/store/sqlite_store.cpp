@@ -186,11 +186,32 @@ class SqliteStore final : public SettingsStore {
 
 }  // namespace
 
+namespace {
+
+// Whether the write-ahead log holds no commit the main file lacks.
+bool logIsEmpty(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path.string() + "-wal", error);
+  return error ? !std::filesystem::exists(path.string() + "-wal", error) : size == 0;
+}
+
+}  // namespace
+
 std::shared_ptr<SettingsStore> openSqliteStore(const std::filesystem::path& path) {
   sqlite::createPrivateFile(path);
-  Connection db(path);
-  sqlite::prepareSchema(db);
-  return std::make_shared<SqliteStore>(std::move(db));
+  try {
+    Connection db(path);
+    sqlite::prepareSchema(db);
+    return std::make_shared<SqliteStore>(std::move(db));
+  } catch (const sqlite::DiskFull&) {
+    // A full disk leaves no room for the log's shared index, even to read.
+    // When the log holds nothing, the main file alone is the whole store:
+    // it is read as it stands, and every write says the disk is full.
+    if (!logIsEmpty(path)) throw;
+    Connection snapshot(path, Connection::Access::SnapshotOfFullDisk);
+    if (!sqlite::readableSnapshot(snapshot)) throw;
+    return std::make_shared<SqliteStore>(std::move(snapshot));
+  }
 }
 
 }  // namespace palvex
