@@ -53,6 +53,7 @@ std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt
 DesignerTest::DesignerTest() {
   installSharedUtility(utility_);
   designer::installDesignerDialogs(dialogs_);
+  tema_ = Tema::create();
 }
 
 DesignerTest::~DesignerTest() {
@@ -64,17 +65,14 @@ DesignerTest::~DesignerTest() {
 QWidget* DesignerTest::open() {
   QWidget* w = designer::openDesigner();
   if (!window_) window_ = w;
-  activate(w);
+  // Active, so that focus moves inside it.
+  w->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
   return w;
 }
 
-void DesignerTest::activate(QWidget* w) const {
-  w->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
 void DesignerTest::trigger(const char* name, QWidget* in) const {
-  QAction* a = action(name, in);
+  QAction* a = find<QAction>(name, in);
   ASSERT_NE(a, nullptr) << name;
   a->trigger();
 }

@@ -19,6 +19,7 @@
 
 #include "palvex/qt/designer.h"
 #include "palvex/shared_utility.h"
+#include "palvex/tema.h"
 #include "support/test_env.h"
 
 // Readable QStrings in failure messages.
@@ -67,14 +68,11 @@ class DesignerTest : public EngineTest {
   // Opens a window through the designer's own entry point.
   QWidget* open();
   QWidget* window() const { return window_; }
-  // Makes `w` the active window, so that focus moves inside it.
-  void activate(QWidget* w) const;
 
   template <class T = QWidget>
   T* find(const char* name, QWidget* in = nullptr) const {
     return (in ? in : window_.data())->findChild<T*>(QString::fromLatin1(name));
   }
-  QAction* action(const char* name, QWidget* in = nullptr) const { return find<QAction>(name, in); }
   void trigger(const char* name, QWidget* in = nullptr) const;
 
   QTableWidget* grid(QWidget* in = nullptr) const { return find<QTableWidget>("grdProperties", in); }
@@ -95,6 +93,8 @@ class DesignerTest : public EngineTest {
   QString currentElement(QWidget* in = nullptr) const;
   void closeAllDesigners();
 
+  // Every designer test runs with a theme object, as a host application would.
+  std::shared_ptr<Tema> tema_;
   std::shared_ptr<ScriptedUtility> utility_ = std::make_shared<ScriptedUtility>();
   std::shared_ptr<ScriptedDialogs> dialogs_ = std::make_shared<ScriptedDialogs>();
   QPointer<QWidget> window_;

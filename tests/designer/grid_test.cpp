@@ -18,8 +18,6 @@ constexpr const char* kInvalid = "Numero inválido o fuera de rango";
 
 class GridTest : public DesignerTest {
  protected:
-  GridTest() : tema_(Tema::create()) {}
-
   // Opens the window with the text element chosen; its BackColor row is the one edited.
   void openOnText() {
     open();
@@ -28,7 +26,6 @@ class GridTest : public DesignerTest {
   }
   QString valueText() const { return grid()->item(row_, 1)->text(); }
 
-  std::shared_ptr<Tema> tema_;
   int row_ = -1;
 };
 
@@ -43,6 +40,13 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   EXPECT_EQ(cellPixel(row_, 1), QColor(255, 255, 255));
   EXPECT_EQ(cellPixel(border, 1), QColor(255, 0, 0));
   EXPECT_EQ(cellPixel(fore, 1), paintColour(*resolveColour(systemColour(15))));
+  // A system colour cell follows the palette.
+  installSystemColourResolver([](int index) -> std::optional<std::int32_t> {
+    if (index == 15) return 0x0000AA;
+    return std::nullopt;
+  });
+  EXPECT_EQ(cellPixel(fore, 1), QColor(0xAA, 0, 0));
+  installSystemColourResolver(nullptr);
   // The name cells keep the grid's own look.
   EXPECT_EQ(cellPixel(border, 0), grid()->palette().color(QPalette::Base));
   EXPECT_EQ(grid()->item(row_, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
@@ -79,70 +83,49 @@ TEST_F(GridTest, NameCellPicksAColourThatReachesCellElementAndUnsavedFlag) {
 }
 
 // What the input box may answer, and what the element then holds.
-struct Typed {
-  std::optional<QString> answer;  // nullopt: Cancel
+struct Typed : NamedRow {
+  std::optional<QString> answer;      // nullopt: Cancel
   std::optional<std::int32_t> value;  // nullopt: refused with the message
 };
-const Typed kTyped[] = {
-    {QStringLiteral("255"), 255},
-    {QStringLiteral("  4210752  "), 4210752},
-    {QStringLiteral("-2147483633"), static_cast<std::int32_t>(0x8000000F)},
-    {QStringLiteral("-2147483648"), INT_MIN},
-    {QStringLiteral("2147483647"), INT_MAX},
-    {QStringLiteral("12.5"), 12},
-    {QStringLiteral("13.5"), 14},
-    {QStringLiteral("&HFF"), 0xFF},
-    {QStringLiteral("&H10000"), 0x10000},
-    {QStringLiteral("2147483648"), std::nullopt},
-    {QStringLiteral("-2147483649"), std::nullopt},
-    {QStringLiteral("rojo"), std::nullopt},
-    {QStringLiteral("12abc"), std::nullopt},
-    {QStringLiteral(""), std::nullopt},
-    {QStringLiteral("   "), std::nullopt},
-    {std::nullopt, std::nullopt},
-};
 
-TEST_F(GridTest, TypedNumbersAreTakenOrRefusedWithTheMessage) {
-  for (const Typed& t : kTyped) {
-    SCOPED_TRACE(t.answer.value_or(QStringLiteral("<Cancel>")).toStdString());
-    globales::sharedText()->setBackColor(7);
-    utility_->messages.clear();
-    closeAllDesigners();
-    openOnText();  // a window without edits
-    dialogs_->inputs.push_back(t.answer);
-    clickCell(row_, 1);
-    ASSERT_EQ(dialogs_->inputCalls.back().prompt,
-              QStringLiteral("Introduzca el numero correspondiente al color deseado"));
-    EXPECT_EQ(dialogs_->inputCalls.back().title, QStringLiteral("Color"));
-    EXPECT_EQ(dialogs_->inputCalls.back().defaultText, QStringLiteral("7"));
-    if (t.value) {
-      EXPECT_TRUE(utility_->messages.empty());
-      EXPECT_EQ(globales::sharedText()->BackColor(), *t.value);
-      EXPECT_EQ(valueText(), QString::number(*t.value));
-      EXPECT_TRUE(unsaved());
-    } else {
-      EXPECT_EQ(utility_->messages, std::vector<std::string>{kInvalid});
-      EXPECT_EQ(globales::sharedText()->BackColor(), 7);
-      EXPECT_EQ(valueText(), QStringLiteral("7"));
-      EXPECT_FALSE(unsaved());
-    }
-  }
-}
+class TypedNumber : public GridTest, public ::testing::WithParamInterface<Typed> {};
 
-TEST_F(GridTest, SystemButtonFaceTypedPaintsTheResolvedColourAndFollowsThePalette) {
+TEST_P(TypedNumber, IsTakenOrRefusedWithTheMessage) {
+  const Typed& t = GetParam();
+  globales::sharedText()->setBackColor(7);
   openOnText();
-  dialogs_->inputs.push_back(QStringLiteral("-2147483633"));
+  dialogs_->inputs.push_back(t.answer);
   clickCell(row_, 1);
-  EXPECT_EQ(globales::sharedText()->BackColor(), static_cast<std::int32_t>(0x8000000F));
-  EXPECT_EQ(valueText(), QStringLiteral("-2147483633"));
-  EXPECT_EQ(cellPixel(row_, 1), paintColour(*resolveColour(static_cast<std::int32_t>(0x8000000F))));
-  installSystemColourResolver([](int index) -> std::optional<std::int32_t> {
-    if (index == 15) return 0x0000AA;
-    return std::nullopt;
-  });
-  EXPECT_EQ(cellPixel(row_, 1), QColor(0xAA, 0, 0));
-  installSystemColourResolver(nullptr);
+  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
+  EXPECT_EQ(dialogs_->inputCalls[0].prompt, QStringLiteral("Introduzca el numero correspondiente al color deseado"));
+  EXPECT_EQ(dialogs_->inputCalls[0].title, QStringLiteral("Color"));
+  EXPECT_EQ(dialogs_->inputCalls[0].defaultText, QStringLiteral("7"));
+  const std::int32_t held = t.value.value_or(7);
+  EXPECT_EQ(utility_->messages, t.value ? std::vector<std::string>{} : std::vector<std::string>{kInvalid});
+  EXPECT_EQ(globales::sharedText()->BackColor(), held);
+  EXPECT_EQ(valueText(), QString::number(held));
+  EXPECT_EQ(unsaved(), t.value.has_value());
 }
+
+const Typed kTyped[] = {
+    {{"decimal"}, QStringLiteral("255"), 255},
+    {{"blanks around"}, QStringLiteral("  4210752  "), 4210752},
+    {{"system colour"}, QStringLiteral("-2147483633"), static_cast<std::int32_t>(0x8000000F)},
+    {{"lowest"}, QStringLiteral("-2147483648"), INT_MIN},
+    {{"highest"}, QStringLiteral("2147483647"), INT_MAX},
+    {{"half rounds to even down"}, QStringLiteral("12.5"), 12},
+    {{"half rounds to even up"}, QStringLiteral("13.5"), 14},
+    {{"hexadecimal"}, QStringLiteral("&HFF"), 0xFF},
+    {{"hexadecimal wide"}, QStringLiteral("&H10000"), 0x10000},
+    {{"above the range"}, QStringLiteral("2147483648"), std::nullopt},
+    {{"below the range"}, QStringLiteral("-2147483649"), std::nullopt},
+    {{"a word"}, QStringLiteral("rojo"), std::nullopt},
+    {{"trailing letters"}, QStringLiteral("12abc"), std::nullopt},
+    {{"empty"}, QStringLiteral(""), std::nullopt},
+    {{"only blanks"}, QStringLiteral("   "), std::nullopt},
+    {{"cancel"}, std::nullopt, std::nullopt},
+};
+INSTANTIATE_TEST_SUITE_P(Answers, TypedNumber, ::testing::ValuesIn(kTyped), RowName());
 
 TEST_F(GridTest, AValueTheOverrideFileLocksSaysSoInItsTooltip) {
   writeIni("[Palvex\\Default\\TEXT]\nBackColor=255\nforeColor=\n");

@@ -28,8 +28,6 @@ const QColor kNewPainted(0xCC, 0x66, 0x33);
 
 class PreviewTest : public DesignerTest {
  public:
-  PreviewTest() : tema_(Tema::create()) {}
-
   // Picks `colour` for the property `propName` of the element of menu entry `menu`.
   void pick(const char* menu, const char* propName, std::int32_t colour = kNew) {
     trigger(menu);
@@ -41,8 +39,6 @@ class PreviewTest : public DesignerTest {
   QColor panelPixel() { return pixel(find("Frame1"), QPoint(px(520), px(60))); }
   // Inside the border, above any text.
   QColor interior(const char* name) { return pixel(find(name), QPoint(2, 2)); }
-
-  std::shared_ptr<Tema> tema_;
 };
 
 TEST_F(PreviewTest, OpeningPaintsTheSamplesInTheCurrentTheme) {
@@ -63,10 +59,8 @@ TEST_F(PreviewTest, ThePropertyGridKeepsItsOwnColoursWhateverTheTheme) {
   store().write("Orvane", "Palvex\\Default\\GRID", "BackColor", "255");
   store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "65280");
   open();
-  QWidget* reference = new QTableWidget(1, 2);
-  EXPECT_EQ(grid()->palette().color(QPalette::Base), reference->palette().color(QPalette::Base));
-  EXPECT_EQ(cellPixel(0, 0), reference->palette().color(QPalette::Base));
-  delete reference;
+  const QTableWidget reference(1, 2);
+  EXPECT_EQ(cellPixel(0, 0), reference.palette().color(QPalette::Base));
 }
 
 // An edit of each element repaints its samples at once.
@@ -83,6 +77,23 @@ TEST_F(PreviewTest, AnEditRepaintsTheElementsSamples) {
       {"MC_BUTTON", "BackColor", [](PreviewTest& t) { return t.interior("skinButton1"); }},
       {"MC_BUTTON", "backColorDisabled", [](PreviewTest& t) { return t.interior("skinButtondis"); }},
       {"MC_FORM", "BackColor", [](PreviewTest& t) { return t.panelPixel(); }},
+      // Labels take the form's colour as their background, through the engine
+      // again; this one starts with a blank.
+      {"MC_FORM", "BackColor",
+       [](PreviewTest& t) {
+         QWidget* label = t.find("Label10");
+         return t.pixel(label, QPoint(1, label->height() / 2));
+       }},
+      {"MC_FORM", "BackColor",
+       [](PreviewTest& t) {
+         QWidget* w = t.window();
+         return t.pixel(w, QPoint(w->width() - t.px(2), w->height() / 2));
+       }},
+      {"MC_MENU", "MenuColor",
+       [](PreviewTest& t) {
+         QMenuBar* bar = static_cast<QMainWindow*>(t.window())->menuBar();
+         return t.pixel(bar, QPoint(bar->width() - t.px(4), bar->height() / 2));
+       }},
       {"MC_TOOLBAR", "backColor",
        [](PreviewTest& t) {
          QWidget* bar = t.find("Toolbar1");
@@ -127,23 +138,6 @@ TEST_F(PreviewTest, ALabelEditReachesOnlyLabel8) {
   EXPECT_EQ(find<QLabel>("Label8")->palette().color(QPalette::WindowText), kNewPainted);
   EXPECT_EQ(find<QLabel>("Label1")->palette().color(QPalette::WindowText), before);
   EXPECT_EQ(find<QLabel>("Label9")->palette().color(QPalette::WindowText), before);
-}
-
-TEST_F(PreviewTest, AFormEditReachesEveryControlOfTheWindow) {
-  open();
-  pick("MC_FORM", "BackColor");
-  // Labels take the form's colour as their background, through the engine
-  // again; this one starts with a blank.
-  QWidget* label = find("Label10");
-  EXPECT_EQ(pixel(label, QPoint(1, label->height() / 2)), kNewPainted);
-  EXPECT_EQ(pixel(window(), QPoint(window()->width() - px(2), window()->height() / 2)), kNewPainted);
-}
-
-TEST_F(PreviewTest, AMenuColourEditRepaintsTheMenuBar) {
-  open();
-  pick("MC_MENU", "MenuColor");
-  QMenuBar* bar = static_cast<QMainWindow*>(window())->menuBar();
-  EXPECT_EQ(pixel(bar, QPoint(bar->width() - px(4), bar->height() / 2)), kNewPainted);
 }
 
 // What the grid, the element and the samples show after a click that

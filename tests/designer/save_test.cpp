@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "designer/designer_fixture.h"
+#include "support/watched_store.h"
 #include "palvex/elements.h"
 #include "palvex/globales.h"
 #include "palvex/settings.h"
@@ -23,10 +24,8 @@ std::string defaultOf(const ElementTable& table, std::size_t property) {
 
 class SaveTest : public DesignerTest {
  protected:
-  SaveTest() : tema_(Tema::create()) {}
-
-  void catalogue(std::initializer_list<std::pair<const char*, const char*>> entries) {
-    for (auto [key, name] : entries) store().write("Orvane", "Palvex", key, name);
+  void catalogue(const SettingPairs& entries) {
+    for (const auto& [key, name] : entries) store().write("Orvane", "Palvex", key, name);
   }
   SettingPairs section(const std::string& theme, const char* word) {
     return store().enumerate("Orvane", elementSection(theme, word));
@@ -49,107 +48,79 @@ class SaveTest : public DesignerTest {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return window() == nullptr;
   }
-
-  std::shared_ptr<Tema> tema_;
 };
 
-TEST_F(SaveTest, DefaultNameAlreadyCataloguedIsOverwrittenWithoutAQuestion) {
-  catalogue({{"0", "Default"}});
-  open();
-  edit("255");
-  save(ScriptedDialogs::kTypeDefault);
-  ASSERT_EQ(dialogs_->inputCalls.size(), 2u);
-  EXPECT_EQ(dialogs_->inputCalls[1].prompt, QStringLiteral("Introduzca un nombre para la combinacion"));
-  EXPECT_EQ(dialogs_->inputCalls[1].title, QStringLiteral("Guardar combinacion de colores"));
-  EXPECT_EQ(dialogs_->inputCalls[1].defaultText, QStringLiteral("Default"));
-  EXPECT_TRUE(utility_->questions.empty());
-  for (const char* word : kWords) EXPECT_FALSE(section("Default", word).empty()) << word;
-  EXPECT_EQ(stored("Default", "TEXT", "BackColor"), "255");
-  // The tab strip shares the button section.
-  EXPECT_EQ(stored("Default", "BUTTON", "TabBackColor"), std::to_string(globales::sharedTabStrip()->TabBackColor()));
-  EXPECT_EQ(store().enumerate("Orvane", "Palvex").size(), 1u);
-  EXPECT_FALSE(unsaved());
-  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
-}
-
-TEST_F(SaveTest, DefaultNotYetCataloguedAsksAndAddsItFirst) {
-  open();
-  edit();
-  utility_->answers.push_back(true);
-  save(ScriptedDialogs::kTypeDefault);
-  EXPECT_EQ(utility_->questions, std::vector<std::string>{kCreate});
-  EXPECT_EQ(utility_->oddArguments, 0);
-  EXPECT_EQ(store().enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
-  EXPECT_EQ(stored("Default", "TEXT", "BackColor"), "255");
-  EXPECT_FALSE(unsaved());
-  EXPECT_EQ(tema_->getTema(), "Default");
-}
-
-TEST_F(SaveTest, NoToTheNewNameSavesNothingAndKeepsTheName) {
-  open();
-  edit();
-  utility_->answers.push_back(false);
-  save(QStringLiteral("Nuevo"));
-  EXPECT_EQ(utility_->questions, std::vector<std::string>{kCreate});
-  EXPECT_TRUE(store().enumerate("Orvane", "Palvex").empty());
-  EXPECT_TRUE(section("Nuevo", "TEXT").empty());
-  EXPECT_EQ(globales::currentThemeName(), "Default");
-  EXPECT_TRUE(unsaved());
-}
-
-TEST_F(SaveTest, NewNameGoesAfterTheHighestIndexAndBecomesCurrent) {
-  catalogue({{"0", "Default"}, {"1", "Oscuro"}, {"5", "Claro"}});
-  open();
-  utility_->answers.push_back(true);
-  save(QStringLiteral("  Nuevo  "));
-  EXPECT_EQ(store().read("Orvane", "Palvex", "6"), std::optional<std::string>("Nuevo"));
-  EXPECT_EQ(globales::currentThemeName(), "Nuevo");
-  EXPECT_EQ(tema_->getTema(), "Nuevo");
-  EXPECT_FALSE(section("Nuevo", "SHAPE").empty());
-  EXPECT_TRUE(section("  Nuevo  ", "SHAPE").empty());
-}
-
-TEST_F(SaveTest, ExistingNameInAnotherCaseOverwritesItUnderTheTypedName) {
-  catalogue({{"0", "Default"}, {"1", "Oscuro"}});
-  open();
-  edit("77");
-  save(QStringLiteral("OSCURO"));
-  EXPECT_TRUE(utility_->questions.empty());
-  EXPECT_EQ(store().enumerate("Orvane", "Palvex").size(), 2u);
-  EXPECT_EQ(globales::currentThemeName(), "OSCURO");
-  EXPECT_EQ(stored("Oscuro", "TEXT", "BackColor"), "77");
-}
-
-TEST_F(SaveTest, CancelOrBlanksSaveNothing) {
-  const char* edits[] = {"1", "2"};
-  int i = 0;
-  for (const std::optional<QString>& typed : {std::optional<QString>(), std::optional<QString>(QStringLiteral("   "))}) {
-    open();
-    edit(edits[i++]);
-    save(typed);
-    EXPECT_TRUE(utility_->questions.empty());
-    EXPECT_TRUE(utility_->messages.empty());
-    EXPECT_TRUE(store().enumerate("Orvane", "Palvex").empty());
-    EXPECT_TRUE(section("Default", "TEXT").empty());
-    EXPECT_TRUE(unsaved());
-    closeAllDesigners();
-  }
-}
-
-TEST_F(SaveTest, SavingRaisesNoEventAndKeepsTheElements) {
+TEST_F(SaveTest, ASaveWritesEverySectionRaisesNoEventAndKeepsTheElements) {
   catalogue({{"0", "Default"}});
   int events = 0;
   tema_->connectNuevoTema([&](Variant&) { ++events; });
   open();
   edit("255");
   const auto text = globales::sharedText();
-  utility_->answers.push_back(true);
-  save(QStringLiteral("Otro"));
+  save(ScriptedDialogs::kTypeDefault);
+  ASSERT_EQ(dialogs_->inputCalls.size(), 2u);
+  EXPECT_EQ(dialogs_->inputCalls[1].prompt, QStringLiteral("Introduzca un nombre para la combinacion"));
+  EXPECT_EQ(dialogs_->inputCalls[1].title, QStringLiteral("Guardar combinacion de colores"));
+  EXPECT_EQ(dialogs_->inputCalls[1].defaultText, QStringLiteral("Default"));
+  for (const char* word : kWords) EXPECT_FALSE(section("Default", word).empty()) << word;
+  // The tab strip shares the button section.
+  EXPECT_EQ(stored("Default", "BUTTON", "TabBackColor"), std::to_string(globales::sharedTabStrip()->TabBackColor()));
+  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
   EXPECT_EQ(events, 0);
   EXPECT_FALSE(globales::reloadElements());
   EXPECT_EQ(globales::sharedText(), text);
   EXPECT_EQ(text->BackColor(), 255);
 }
+
+// The name typed on "Actualizar", and what the store, the current name and
+// the window's unsaved flag then hold. The window's edit is BackColor 255.
+struct SaveName : NamedRow {
+  SettingPairs catalogue;
+  std::optional<QString> typed;          // nullopt: Cancel
+  std::optional<bool> answer;            // to the question, when one is asked
+  SettingPairs catalogueAfter;
+  const char* savedAs;                   // the theme whose sections hold the edit, nullptr: none
+  const char* current;
+};
+
+class SaveNameTest : public SaveTest, public ::testing::WithParamInterface<SaveName> {};
+
+TEST_P(SaveNameTest, LandsAsTheCatalogueSays) {
+  const SaveName& row = GetParam();
+  catalogue(row.catalogue);
+  open();
+  edit("255");
+  if (row.answer) utility_->answers.push_back(*row.answer);
+  save(row.typed);
+  EXPECT_EQ(utility_->questions, row.answer ? std::vector<std::string>{kCreate} : std::vector<std::string>{});
+  EXPECT_EQ(utility_->oddArguments, 0);
+  EXPECT_TRUE(utility_->messages.empty());
+  EXPECT_EQ(store().enumerate("Orvane", "Palvex"), row.catalogueAfter);
+  if (row.savedAs) {
+    EXPECT_EQ(stored(row.savedAs, "TEXT", "BackColor"), "255");
+  } else {
+    for (const char* theme : {"Default", "Nuevo"}) EXPECT_TRUE(section(theme, "TEXT").empty()) << theme;
+  }
+  EXPECT_EQ(globales::currentThemeName(), row.current);
+  EXPECT_EQ(tema_->getTema(), row.current);
+  EXPECT_EQ(unsaved(), row.savedAs == nullptr);
+}
+
+const SaveName kSaveNames[] = {
+    {{"default catalogued, no question"}, {{"0", "Default"}}, ScriptedDialogs::kTypeDefault, std::nullopt,
+     {{"0", "Default"}}, "Default", "Default"},
+    {{"default not catalogued, added first"}, {}, ScriptedDialogs::kTypeDefault, true, {{"0", "Default"}}, "Default",
+     "Default"},
+    {{"no to a new name"}, {}, QStringLiteral("Nuevo"), false, {}, nullptr, "Default"},
+    {{"new name after the highest index"}, {{"0", "Default"}, {"1", "Oscuro"}, {"5", "Claro"}},
+     QStringLiteral("  Nuevo  "), true, {{"0", "Default"}, {"1", "Oscuro"}, {"5", "Claro"}, {"6", "Nuevo"}}, "Nuevo",
+     "Nuevo"},
+    {{"existing name in another case"}, {{"0", "Default"}, {"1", "Oscuro"}}, QStringLiteral("OSCURO"), std::nullopt,
+     {{"0", "Default"}, {"1", "Oscuro"}}, "Oscuro", "OSCURO"},
+    {{"cancel"}, {}, std::nullopt, std::nullopt, {}, nullptr, "Default"},
+    {{"blanks"}, {}, QStringLiteral("   "), std::nullopt, {}, nullptr, "Default"},
+};
+INSTANTIATE_TEST_SUITE_P(Names, SaveNameTest, ::testing::ValuesIn(kSaveNames), RowName());
 
 // After a host setTema the accessors hand out fresh elements, and the save
 // takes them after the typed name became current: they read that name's
@@ -169,35 +140,15 @@ TEST_F(SaveTest, AfterAHostSetTemaTheSaveWritesFreshElementsOfTheTypedName) {
   EXPECT_EQ(stored("Copia", "TEXT", "BackColor"), defaultOf(CText::classTable(), CText::kBackColor));
 }
 
-// A store that fails the write of one key, to see that a save is all or nothing.
-class FailingStore final : public SettingsStore {
- public:
-  FailingStore(std::shared_ptr<SettingsStore> inner, std::string failKey)
-      : inner_(std::move(inner)), failKey_(std::move(failKey)) {}
-  std::optional<std::string> read(std::string_view a, std::string_view s, std::string_view k) override {
-    return inner_->read(a, s, k);
-  }
-  void write(std::string_view a, std::string_view s, std::string_view k, std::string_view v) override {
-    if (k == failKey_) throw std::runtime_error("disk full");
-    inner_->write(a, s, k, v);
-  }
-  SettingPairs enumerate(std::string_view a, std::string_view s) override { return inner_->enumerate(a, s); }
-  bool erase(std::string_view a, std::string_view s, std::string_view k) override { return inner_->erase(a, s, k); }
-  std::size_t eraseSection(std::string_view a, std::string_view s) override { return inner_->eraseSection(a, s); }
-  void readTransaction(const std::function<void()>& body) override { inner_->readTransaction(body); }
-  std::uint64_t changeToken() override { return inner_->changeToken(); }
-  void transaction(const std::function<void()>& body) override { inner_->transaction(body); }
-  std::string describe() const override { return "failing"; }
-
- private:
-  std::shared_ptr<SettingsStore> inner_;
-  std::string failKey_;
-};
-
 TEST_F(SaveTest, AFailingSaveLeavesTheStoreTheNameAndTheFlagAsTheyWere) {
   open();
   edit();
-  installSettingsStore(std::make_shared<FailingStore>(store_, "CheckColor"));
+  // A save is all or nothing: one refused key leaves the store as it was.
+  auto failing = std::make_shared<WatchedStore>(store_);
+  failing->beforeWrite = [](const WatchedStore::Write& w) {
+    if (w.key == "CheckColor") throw std::runtime_error("disk full");
+  };
+  installSettingsStore(failing);
   utility_->answers.push_back(true);
   save(QStringLiteral("Nuevo"));
   installSettingsStore(store_);

@@ -36,9 +36,8 @@ QStringList captions(const QList<QAction*>& actions) {
 class WindowTest : public DesignerTest {};
 
 TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
-  auto tema = Tema::create();
-  tema->editarTema();
-  tema->editarTema();
+  tema_->editarTema();
+  tema_->editarTema();
   QList<QWidget*> designers;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QLatin1String("frmDesigner")) designers << w;
@@ -52,10 +51,9 @@ TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
 }
 
 TEST_F(WindowTest, CaptionNamesTheCurrentTheme) {
-  auto tema = Tema::create();
   open();
   EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
-  tema->setTema("Oscuro");
+  tema_->setTema("Oscuro");
   QWidget* second = open();
   EXPECT_EQ(second->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Oscuro)"));
   // Set at load only.
@@ -139,10 +137,9 @@ TEST_F(WindowTest, LoadFillsTheSamplesDisablesTheButtonAndSelectsNothing) {
 }
 
 TEST_F(WindowTest, LoadThemesWithFreshElementsThenKeepsThemStable) {
-  auto tema = Tema::create();
   store().write("Orvane", "Palvex\\Oscuro\\FORM", "BackColor", "4210752");
   auto before = globales::sharedForm();
-  tema->setTema("Oscuro");
+  tema_->setTema("Oscuro");
   open();
   EXPECT_FALSE(globales::reloadElements());
   EXPECT_EQ(globales::sharedForm()->BackColor(), 4210752);
@@ -212,6 +209,7 @@ TEST_F(WindowTest, ClickOnASampleSelectsAsItsMenuEntryDoes) {
   }
 }
 
+// Focus coming back after a menu keeps the menu's choice.
 TEST_F(WindowTest, EnteringATextSampleFromTheKeyboardSelectsTheTextElement) {
   open();
   for (const char* name : {"skinCombo1", "skinList1", "skinCodeBox1", "skinText1", "skinNumber1", "skinDate1"}) {
@@ -221,20 +219,13 @@ TEST_F(WindowTest, EnteringATextSampleFromTheKeyboardSelectsTheTextElement) {
     find(name)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(currentElement(), QStringLiteral("CText"));
   }
-}
-
-TEST_F(WindowTest, FocusComingBackAfterAMenuKeepsTheMenusChoice) {
-  open();
-  QWidget* text = find("skinText1");
-  text->setFocus(Qt::TabFocusReason);
-  ASSERT_EQ(currentElement(), QStringLiteral("CText"));
   trigger("MC_GRID");
-  text->clearFocus();
-  text->setFocus(Qt::PopupFocusReason);
-  EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
-  text->clearFocus();
-  text->setFocus(Qt::ActiveWindowFocusReason);
-  EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
+  QWidget* text = find("skinDate1");
+  for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+    text->clearFocus();
+    text->setFocus(reason);
+    EXPECT_EQ(currentElement(), QStringLiteral("CGrid"));
+  }
 }
 
 TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
@@ -250,9 +241,8 @@ TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
 }
 
 TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
-  auto tema = Tema::create();
   store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "99999999999");
-  EXPECT_THROW(tema->editarTema(), Error);
+  EXPECT_THROW(tema_->editarTema(), Error);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("frmDesigner"));
 }
 
