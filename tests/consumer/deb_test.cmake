@@ -60,27 +60,24 @@ foreach(deb IN LISTS debs)
   execute_process(COMMAND dpkg-deb -x "${deb}" "${WORK}/root" COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
-execute_process(
-  COMMAND "${CMAKE_CTEST_COMMAND}" --build-and-test "${CONSUMER_SOURCE}" "${WORK}/consumer"
-    --build-generator "${GENERATOR}"
-    --build-options "-DCMAKE_CXX_COMPILER=${CXX}" "-DCMAKE_PREFIX_PATH=${WORK}/root/usr" -DPALVEX_CONSUME=package
-    --test-command consumer
-  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT status EQUAL 0 OR NOT output MATCHES "consumer: a theme applied")
-  message(FATAL_ERROR "consumer against the unpacked packages failed:\n${output}")
-endif()
-
-if(QT)
+# Builds the consumer program in `source` against the unpacked root with
+# find_package, runs it (offscreen), and expects `says` in its output.
+function(build_consumer source program says)
   execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen
-      "${CMAKE_CTEST_COMMAND}" --build-and-test "${CONSUMER_SOURCE}/qt" "${WORK}/qt-consumer"
+      "${CMAKE_CTEST_COMMAND}" --build-and-test "${source}" "${WORK}/${program}"
       --build-generator "${GENERATOR}"
       --build-options "-DCMAKE_CXX_COMPILER=${CXX}" "-DCMAKE_PREFIX_PATH=${WORK}/root/usr" -DPALVEX_CONSUME=package
-      --test-command qt_consumer
+      --test-command ${program}
     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(NOT status EQUAL 0 OR NOT output MATCHES "qt consumer: a window themed")
-    message(FATAL_ERROR "Qt consumer against the unpacked packages failed:\n${output}")
+  if(NOT status EQUAL 0 OR NOT output MATCHES "${says}")
+    message(FATAL_ERROR "${program} against the unpacked packages failed:\n${output}")
   endif()
+endfunction()
+
+build_consumer("${CONSUMER_SOURCE}" consumer "consumer: a theme applied")
+if(QT)
+  build_consumer("${CONSUMER_SOURCE}/qt" qt_consumer "qt consumer: a window themed")
 endif()
 
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=LD_LIBRARY_PATH
