@@ -33,6 +33,9 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   store().write("Orvane", "Palvex\\Default\\TEXT", "BackColor", "16777215");
   store().write("Orvane", "Palvex\\Default\\TEXT", "foreColor", "-2147483633");
   store().write("Orvane", "Palvex\\Default\\TEXT", "borderColor", "255");
+  // Themed colours that the grid itself must not take.
+  store().write("Orvane", "Palvex\\Default\\GRID", "BackColor", "255");
+  store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "65280");
   openOnText();
   EXPECT_EQ(valueText(), QStringLiteral("16777215"));
   const int fore = rowOf("foreColor"), border = rowOf("borderColor");
@@ -47,8 +50,9 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   });
   EXPECT_EQ(cellPixel(fore, 1), QColor(0xAA, 0, 0));
   installSystemColourResolver(nullptr);
-  // The name cells keep the grid's own look.
-  EXPECT_EQ(cellPixel(border, 0), grid()->palette().color(QPalette::Base));
+  // The name cells keep the look of any grid, whatever the theme.
+  const QTableWidget reference(1, 2);
+  EXPECT_EQ(cellPixel(border, 0), reference.palette().color(QPalette::Base));
   EXPECT_EQ(grid()->item(row_, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 

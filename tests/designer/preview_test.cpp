@@ -55,14 +55,6 @@ TEST_F(PreviewTest, OpeningPaintsTheSamplesInTheCurrentTheme) {
   EXPECT_EQ(pixel(status, QPoint(status->width() - px(4), status->height() / 2)), QColor(0, 0, 255));
 }
 
-TEST_F(PreviewTest, ThePropertyGridKeepsItsOwnColoursWhateverTheTheme) {
-  store().write("Orvane", "Palvex\\Default\\GRID", "BackColor", "255");
-  store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "65280");
-  open();
-  const QTableWidget reference(1, 2);
-  EXPECT_EQ(cellPixel(0, 0), reference.palette().color(QPalette::Base));
-}
-
 // An edit of each element repaints its samples at once.
 struct Repaint {
   const char* menu;
