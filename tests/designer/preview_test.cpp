@@ -39,6 +39,9 @@ class PreviewTest : public DesignerTest {
   QColor panelPixel() { return pixel(find("Frame1"), QPoint(px(520), px(60))); }
   // Inside the border, above any text.
   QColor interior(const char* name) { return pixel(find(name), QPoint(2, 2)); }
+  QColor centre(const char* name) { return pixel(find(name), find(name)->rect().center()); }
+  // Half-way down, right of any text.
+  QColor rightEdge(QWidget* w, int inset = 4) { return pixel(w, QPoint(w->width() - px(inset), w->height() / 2)); }
 };
 
 TEST_F(PreviewTest, OpeningPaintsTheSamplesInTheCurrentTheme) {
@@ -49,79 +52,62 @@ TEST_F(PreviewTest, OpeningPaintsTheSamplesInTheCurrentTheme) {
   open();
   EXPECT_EQ(panelPixel(), QColor(0xC0, 0xC0, 0xC0));
   EXPECT_EQ(interior("skinText1"), QColor(255, 255, 0));
-  QWidget* toolbar = find("Toolbar1");
-  EXPECT_EQ(pixel(toolbar, toolbar->rect().center()), QColor(255, 0, 0));
-  QWidget* status = find("StatusBar1");
-  EXPECT_EQ(pixel(status, QPoint(status->width() - px(4), status->height() / 2)), QColor(0, 0, 255));
+  EXPECT_EQ(centre("Toolbar1"), QColor(255, 0, 0));
+  EXPECT_EQ(rightEdge(find("StatusBar1")), QColor(0, 0, 255));
 }
 
 // An edit of each element repaints its samples at once.
-struct Repaint {
+struct Repaint : NamedRow {
   const char* menu;
   const char* propName;
   std::function<QColor(PreviewTest&)> seen;
 };
 
-TEST_F(PreviewTest, AnEditRepaintsTheElementsSamples) {
-  const Repaint cases[] = {
-      {"MC_TEXT", "BackColor", [](PreviewTest& t) { return t.interior("skinText1"); }},
-      {"MC_TEXT", "BackColor", [](PreviewTest& t) { return t.interior("skinCodeBox1"); }},
-      {"MC_BUTTON", "BackColor", [](PreviewTest& t) { return t.interior("skinButton1"); }},
-      {"MC_BUTTON", "backColorDisabled", [](PreviewTest& t) { return t.interior("skinButtondis"); }},
-      {"MC_FORM", "BackColor", [](PreviewTest& t) { return t.panelPixel(); }},
-      // Labels take the form's colour as their background, through the engine
-      // again; this one starts with a blank.
-      {"MC_FORM", "BackColor",
-       [](PreviewTest& t) {
-         QWidget* label = t.find("Label10");
-         return t.pixel(label, QPoint(1, label->height() / 2));
-       }},
-      {"MC_FORM", "BackColor",
-       [](PreviewTest& t) {
-         QWidget* w = t.window();
-         return t.pixel(w, QPoint(w->width() - t.px(2), w->height() / 2));
-       }},
-      {"MC_MENU", "MenuColor",
-       [](PreviewTest& t) {
-         QMenuBar* bar = static_cast<QMainWindow*>(t.window())->menuBar();
-         return t.pixel(bar, QPoint(bar->width() - t.px(4), bar->height() / 2));
-       }},
-      {"MC_TOOLBAR", "backColor",
-       [](PreviewTest& t) {
-         QWidget* bar = t.find("Toolbar1");
-         return t.pixel(bar, bar->rect().center());
-       }},
-      {"MC_STATUSBAR", "backColor",
-       [](PreviewTest& t) {
-         QWidget* bar = t.find("StatusBar1");
-         return t.pixel(bar, QPoint(bar->width() - t.px(4), bar->height() / 2));
-       }},
-      {"MC_GRID", "BackColor",
-       [](PreviewTest& t) {
-         auto* g = t.find<QTableWidget>("MSFlexGrid1");
-         const QRect cell = g->visualItemRect(g->item(3, 3));
-         return t.pixel(g->viewport(), cell.center());
-       }},
-      // Where the look is a detail the control tests check, the sample's property.
-      {"MC_TABS", "TabBackColor",
-       [](PreviewTest& t) { return paintColour(t.find<qt::skinTabs>("skinTabs1")->TabBackColor()); }},
-      {"MC_CHECK", "CheckColor",
-       [](PreviewTest& t) { return paintColour(t.find<qt::skinCheck>("skinCheck1")->CheckColor()); }},
-      {"MC_Shape", "borderColor", [](PreviewTest& t) { return paintColour(t.find<qt::Shape>("Shape1")->borderColor()); }},
-      {"MC_TEXT", "foreColor",
-       [](PreviewTest& t) { return paintColour(t.find<qt::skinDate>("skinDate1")->foreColor()); }},
-      {"MC_BUTTON", "foreColorDisabled",
-       [](PreviewTest& t) { return paintColour(t.find<qt::skinButton>("skinButtondis")->foreColorDisabled()); }},
-  };
-  for (const Repaint& c : cases) {
-    SCOPED_TRACE(std::string(c.menu) + " " + c.propName);
-    open();
-    pick(c.menu, c.propName);
-    EXPECT_EQ(c.seen(*this), kNewPainted);
-    EXPECT_FALSE(find("skinButtondis")->isEnabled());
-    closeAllDesigners();
-  }
+class RepaintTest : public PreviewTest, public ::testing::WithParamInterface<Repaint> {};
+
+TEST_P(RepaintTest, AnEditRepaintsTheElementsSample) {
+  open();
+  pick(GetParam().menu, GetParam().propName);
+  EXPECT_EQ(GetParam().seen(*this), kNewPainted);
+  EXPECT_FALSE(find("skinButtondis")->isEnabled());
 }
+
+const Repaint kRepaints[] = {
+    {{"text"}, "MC_TEXT", "BackColor", [](PreviewTest& t) { return t.interior("skinText1"); }},
+    {{"code box"}, "MC_TEXT", "BackColor", [](PreviewTest& t) { return t.interior("skinCodeBox1"); }},
+    {{"button"}, "MC_BUTTON", "BackColor", [](PreviewTest& t) { return t.interior("skinButton1"); }},
+    {{"disabled button"}, "MC_BUTTON", "backColorDisabled", [](PreviewTest& t) { return t.interior("skinButtondis"); }},
+    {{"form panel"}, "MC_FORM", "BackColor", [](PreviewTest& t) { return t.panelPixel(); }},
+    // Labels take the form's colour as their background, through the engine
+    // again; this one starts with a blank.
+    {{"form under a label"}, "MC_FORM", "BackColor",
+     [](PreviewTest& t) {
+       QWidget* label = t.find("Label10");
+       return t.pixel(label, QPoint(1, label->height() / 2));
+     }},
+    {{"form window edge"}, "MC_FORM", "BackColor", [](PreviewTest& t) { return t.rightEdge(t.window(), 2); }},
+    {{"menu bar"}, "MC_MENU", "MenuColor",
+     [](PreviewTest& t) { return t.rightEdge(static_cast<QMainWindow*>(t.window())->menuBar()); }},
+    {{"toolbar"}, "MC_TOOLBAR", "backColor", [](PreviewTest& t) { return t.centre("Toolbar1"); }},
+    {{"status bar"}, "MC_STATUSBAR", "backColor", [](PreviewTest& t) { return t.rightEdge(t.find("StatusBar1")); }},
+    {{"sample grid"}, "MC_GRID", "BackColor",
+     [](PreviewTest& t) {
+       auto* g = t.find<QTableWidget>("MSFlexGrid1");
+       return t.pixel(g->viewport(), g->visualItemRect(g->item(3, 3)).center());
+     }},
+    // Where the look is a detail the control tests check, the sample's property.
+    {{"tabs"}, "MC_TABS", "TabBackColor",
+     [](PreviewTest& t) { return paintColour(t.find<qt::skinTabs>("skinTabs1")->TabBackColor()); }},
+    {{"check"}, "MC_CHECK", "CheckColor",
+     [](PreviewTest& t) { return paintColour(t.find<qt::skinCheck>("skinCheck1")->CheckColor()); }},
+    {{"shape"}, "MC_Shape", "borderColor",
+     [](PreviewTest& t) { return paintColour(t.find<qt::Shape>("Shape1")->borderColor()); }},
+    {{"date text"}, "MC_TEXT", "foreColor",
+     [](PreviewTest& t) { return paintColour(t.find<qt::skinDate>("skinDate1")->foreColor()); }},
+    {{"disabled button text"}, "MC_BUTTON", "foreColorDisabled",
+     [](PreviewTest& t) { return paintColour(t.find<qt::skinButton>("skinButtondis")->foreColorDisabled()); }},
+};
+INSTANTIATE_TEST_SUITE_P(Samples, RepaintTest, ::testing::ValuesIn(kRepaints), RowName());
 
 TEST_F(PreviewTest, ALabelEditReachesOnlyLabel8) {
   open();
