@@ -54,6 +54,10 @@ set(CPACK_DEBIAN_QT_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_QT_DEV_PACKAGE_DEPENDS "qt6-base-dev")
 if(NOT BUILD_SHARED_LIBS)
   string(APPEND CPACK_DEBIAN_QT_DEV_PACKAGE_DEPENDS ", qt6-tools-dev")
+else()
+  # palvex/qt/controls_ui_loader.h is a QUiLoader: a host that loads .ui
+  # forms with it needs Qt's UiTools headers too.
+  set(CPACK_DEBIAN_QT_DEV_PACKAGE_SUGGESTS "qt6-tools-dev")
 endif()
 set(CPACK_DEBIAN_DEMO_PACKAGE_NAME palvex-demo)
 set(CPACK_DEBIAN_DEMO_PACKAGE_SECTION x11)
