@@ -20,6 +20,7 @@
 #include <QFrame>
 
 #include "qt/binding/registry.h"
+#include "qt/binding/widget_walk.h"
 #include "qt/binding/widget_object.h"
 
 namespace palvex::qt::detail {
@@ -70,23 +71,6 @@ bool pinCandidate(const WidgetObject& o) {
   if (o.look().themed) return false;
   const Identity& id = o.identity();
   return !id.suiteControl && id.paint != Paint::Properties;
-}
-
-// Every widget below `widget`, depth first (cheaper than findChildren, which
-// casts each child through its meta-object). `visit` returns whether to go
-// on below the child it was given.
-template <class Visit>
-void forEachDescendant(QWidget* widget, Visit&& visit) {
-  std::vector<QWidget*> pending{widget};
-  while (!pending.empty()) {
-    QWidget* w = pending.back();
-    pending.pop_back();
-    for (QObject* child : w->children()) {
-      if (!child->isWidgetType()) continue;
-      auto* c = static_cast<QWidget*>(child);
-      if (visit(c)) pending.push_back(c);
-    }
-  }
 }
 
 bool focusWithin(const QWidget* widget) {

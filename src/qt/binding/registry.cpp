@@ -9,6 +9,7 @@
 
 #include "palvex/qt/palvex_qt.h"
 #include "qt/binding/meta_access.h"
+#include "qt/binding/widget_walk.h"
 #include "qt/binding/window_calls.h"
 
 namespace palvex::qt::detail {
@@ -139,19 +140,12 @@ void Registry::applyFlatStyle(QWidget* root) {
     if (w->style() != style) w->setStyle(style);
     w->installEventFilter(this);
   };
-  std::vector<QWidget*> pending{root};
   styleOne(root);
-  while (!pending.empty()) {
-    QWidget* w = pending.back();
-    pending.pop_back();
-    for (QObject* child : w->children()) {
-      if (!child->isWidgetType()) continue;
-      auto* inner = static_cast<QWidget*>(child);
-      if (placedIn(root, inner)) continue;
-      styleOne(inner);
-      pending.push_back(inner);
-    }
-  }
+  forEachDescendant(root, [&](QWidget* inner) {
+    if (placedIn(root, inner)) return false;
+    styleOne(inner);
+    return true;
+  });
 }
 
 bool Registry::eventFilter(QObject* watched, QEvent* event) {
