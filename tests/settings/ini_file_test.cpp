@@ -53,7 +53,6 @@ const IniRow kLookups[] = {
     {{"hash is no comment"}, "[s]\n#k=v\n", "s", "#k", "v"},
     {{"no inline comments"}, "[s]\na=diet ;x\n", "s", "a", "diet ;x"},
     {{"first duplicate key wins"}, "[s]\nk=1\nK=2\n", "s", "k", "1"},
-    {{"first duplicate section wins"}, "[s]\na=1\n[t]\n[S]\na=2\nb=3\n", "s", "a", "1"},
     {{"repeated section is not searched"}, "[s]\na=1\n[S]\nb=3\n", "s", "b", std::nullopt},
     {{"lines before the first header unreachable"}, "k=v\n[s]\n", "", "k", std::nullopt},
     {{"header ends at the first bracket"}, "[s]junk]\nk=v\n", "s", "k", "v"},
