@@ -68,19 +68,5 @@ TEST_F(CheckCommand, APairBuiltToFailIsFlaggedAndFailsTheCommandAfterTheListing)
   EXPECT_TRUE(json.out.ends_with(R"(], "failing": 2})" "\n"));
 }
 
-TEST_F(CheckCommand, TheOverrideFileIsWhatIsChecked) {
-  importSample("Oscuro.ini");
-  write(ini, "[Palvex\\Oscuro\\GRID]\nforeColorSel=7423753\n");  // the selection's text in its own back colour
-  const auto result = run({"check", "Oscuro"});
-  EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.err.find("(grid-selection)"), std::string::npos) << result.err;
-}
-
-TEST_F(CheckCommand, Refusals) {
-  importSample("Sepia.ini");
-  refused({"check", "Nada"}, "no theme \"Nada\" in the catalogue (themes: Sepia)");
-  refused({"check"}, "THEME is required");
-}
-
 }  // namespace
 }  // namespace palvex::testing

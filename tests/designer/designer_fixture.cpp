@@ -1,7 +1,5 @@
 #include "designer/designer_fixture.h"
 
-#include <cstdlib>
-
 #include <QApplication>
 #include <QTest>
 
@@ -103,18 +101,9 @@ void DesignerTest::clickCell(int row, int column, QWidget* in) const {
   QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(index).center());
 }
 
-void DesignerTest::clickWidget(QWidget* widget, QPoint at) const {
-  QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
-}
-
 QColor DesignerTest::pixel(QWidget* widget, QPoint at) const {
   QWidget* top = widget->window();
-  const QImage image = top->grab().toImage();
-  // PALVEX_TEST_DUMP=/tmp/grab- keeps every grab (/tmp/grab-0.png, ...) to look at.
-  static int grabs = 0;
-  if (const char* dump = std::getenv("PALVEX_TEST_DUMP"))
-    image.save(QString::fromLocal8Bit(dump) + QString::number(grabs++) + QStringLiteral(".png"));
-  return image.pixelColor(widget->mapTo(top, at));
+  return top->grab().toImage().pixelColor(widget->mapTo(top, at));
 }
 
 QColor DesignerTest::cellPixel(int row, int column, QWidget* in) const {

@@ -82,7 +82,6 @@ class DesignerTest : public EngineTest {
   int rowOf(const std::string& propName, QWidget* in = nullptr) const;
   // A real mouse click on the centre of body cell (row, column).
   void clickCell(int row, int column, QWidget* in = nullptr) const;
-  void clickWidget(QWidget* widget, QPoint at = {}) const;
 
   // The window as painted, and the colour at `at` in `widget`'s coordinates.
   QColor pixel(QWidget* widget, QPoint at) const;

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
@@ -27,12 +26,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-QStringList captions(const QList<QAction*>& actions) {
-  QStringList out;
-  for (QAction* a : actions) out << a->text().remove(QLatin1Char('&'));
-  return out;
-}
-
 class WindowTest : public DesignerTest {};
 
 TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
@@ -46,7 +39,6 @@ TEST_F(WindowTest, EditarTemaOpensAnotherModelessOwnerlessWindowOnEveryCall) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->parentWidget(), nullptr);
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
-    EXPECT_TRUE(w->testAttribute(Qt::WA_DeleteOnClose));
   }
 }
 
@@ -58,20 +50,6 @@ TEST_F(WindowTest, CaptionNamesTheCurrentTheme) {
   EXPECT_EQ(second->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Oscuro)"));
   // Set at load only.
   EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
-}
-
-// The entries' object names are the ones the tests below trigger them by.
-TEST_F(WindowTest, MenuBarHoldsTheElementsListThenTheTwoCommands) {
-  open();
-  QMenuBar* bar = static_cast<QMainWindow*>(window())->menuBar();
-  EXPECT_EQ(captions(bar->actions()), (QStringList{"Elementos", "Actualizar", "Terminar"}));
-
-  QMenu* elements = find<QMenu>("MC_ELEMENTS");
-  ASSERT_NE(elements, nullptr);
-  EXPECT_EQ(captions(elements->actions()),
-            (QStringList{"Barras de herramientas", "Barra de status", "Botones de comando", "Controles de texto",
-                         "Cuadricula", "Cuadros de verificacion", "Etiquetas", "Fondo del formulario", "Menues",
-                         QString::fromUtf8("Pestañas"), "Shape"}));
 }
 
 // The places are the layout's own rows; what must hold whatever they say is
@@ -125,49 +103,21 @@ TEST_F(WindowTest, LoadFillsTheSamplesDisablesTheButtonAndSelectsNothing) {
   EXPECT_EQ(g->horizontalHeaderItem(0)->text(), QStringLiteral("Nombre de propiedad"));
   EXPECT_EQ(g->horizontalHeaderItem(1)->text(), QStringLiteral("Valor"));
   EXPECT_EQ(g->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-  EXPECT_EQ(g->property("Tag").toString(), QStringLiteral("THEMEOVERRIDE"));
-  EXPECT_EQ(g->rowCount(), 1);
   EXPECT_THAT(rows(), ElementsAre(std::pair<std::string, std::string>("", "")));
   EXPECT_TRUE(currentElement().isEmpty());
   EXPECT_FALSE(unsaved());
-  // A click before any choice does nothing.
+  // A click before any choice does nothing: a dialog would fail the test.
   clickCell(0, 1);
-  EXPECT_TRUE(dialogs_->inputCalls.empty());
-  EXPECT_TRUE(utility_->messages.empty());
 }
 
-TEST_F(WindowTest, LoadThemesWithFreshElementsThenKeepsThemStable) {
-  store().write("Orvane", "Palvex\\Oscuro\\FORM", "BackColor", "4210752");
-  auto before = globales::sharedForm();
-  tema_->setTema("Oscuro");
-  open();
-  EXPECT_FALSE(globales::reloadElements());
-  EXPECT_EQ(globales::sharedForm()->BackColor(), 4210752);
-  EXPECT_EQ(globales::formBackColorCache(), 4210752);
-  EXPECT_NE(globales::sharedForm(), before);
-  EXPECT_EQ(globales::sharedLabel(), globales::sharedLabel());
-}
-
-// Menu entries and clicks on samples select the element the user expects.
-struct MenuChoice {
-  const char* action;
-  const char* elementClass;
-};
-constexpr MenuChoice kMenuChoices[] = {
-    {"MC_TOOLBAR", "CToolBar"},      {"MC_STATUSBAR", "CStatusBar"}, {"MC_BUTTON", "CCommandButton"},
-    {"MC_TEXT", "CText"},            {"MC_GRID", "CGrid"},           {"MC_CHECK", "CCheckBox"},
-    {"MC_LABEL", "CLabel"},          {"MC_FORM", "CForm"},           {"MC_MENU", "CForm"},
-    {"MC_TABS", "CTabStrip"},        {"MC_Shape", "CShape"},
-};
-
-// "Fondo del formulario" and "Menues" both show the form element's rows.
+// Every entry of the list shows its element's rows. Which element each one
+// selects shows in the edits made through it; "Menues" selects the form's.
 TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
   open();
-  for (const MenuChoice& c : kMenuChoices) {
-    SCOPED_TRACE(c.action);
-    trigger(c.action);
-    EXPECT_EQ(currentElement(), QString::fromLatin1(c.elementClass));
-    const auto descriptors = globales::sharedElement(c.elementClass)->propDesc();
+  for (QAction* entry : find<QMenu>("MC_ELEMENTS")->actions()) {
+    SCOPED_TRACE(entry->objectName().toStdString());
+    entry->trigger();
+    const auto descriptors = globales::sharedElement(currentElement().toStdString())->propDesc();
     const auto shown = rows();
     ASSERT_EQ(shown.size(), descriptors.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -175,20 +125,20 @@ TEST_F(WindowTest, EachMenuEntryShowsItsElementsRows) {
       EXPECT_EQ(shown[i].second, std::to_string(descriptors[i].valor));
     }
   }
+  trigger("MC_MENU");
+  EXPECT_EQ(currentElement(), QStringLiteral("CForm"));
 }
 
 struct SampleClick {
   const char* sample;
   const char* elementClass;  // "" selects nothing
 };
+// A sample of each way a click reaches its selector: a bar, a bar's panel,
+// a grid's viewport, a label standing for another element, and samples that
+// select nothing. The text samples are entered from the keyboard below.
 constexpr SampleClick kSampleClicks[] = {
-    {"Toolbar1", "CToolBar"},        {"StatusBar1", "CStatusBar"},  {"skinTabs1", "CTabStrip"},
-    {"Label9", "CTabStrip"},         {"skinCheck1", "CCheckBox"},   {"skinCombo1", "CText"},
-    {"skinList1", "CText"},          {"skinCodeBox1", "CText"},     {"skinText1", "CText"},
-    {"skinNumber1", "CText"},        {"skinDate1", "CText"},        {"MSFlexGrid1", "CGrid"},
-    {"skinButton1", "CCommandButton"}, {"Label8", "CLabel"},        {"Label7", ""},
-    {"skinButtondis", ""},           {"roundButton1", ""},          {"Label10", ""},
-    {"Label1", ""},                  {"Frame1", ""},
+    {"Toolbar1", "CToolBar"}, {"StatusBar1", "CStatusBar"}, {"Label9", "CTabStrip"}, {"MSFlexGrid1", "CGrid"},
+    {"skinButton1", "CCommandButton"}, {"skinButtondis", ""}, {"Label1", ""}, {"Frame1", ""},
 };
 
 TEST_F(WindowTest, ClickOnASampleSelectsAsItsMenuEntryDoes) {
@@ -201,9 +151,9 @@ TEST_F(WindowTest, ClickOnASampleSelectsAsItsMenuEntryDoes) {
     // The status bar is clicked on its panel, the grid on a body cell.
     if (auto* bar = qobject_cast<QStatusBar*>(w)) w = bar->findChild<QLabel*>();
     if (auto* table = qobject_cast<QTableWidget*>(w)) {
-      clickWidget(table->viewport(), table->visualItemRect(table->item(0, 0)).center());
+      QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
     } else {
-      clickWidget(w, QPoint(3, w->height() / 2));
+      QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, w->height() / 2));
     }
     EXPECT_EQ(currentElement(), QString::fromLatin1(*c.elementClass ? c.elementClass : "CShape"));
   }
@@ -228,18 +178,6 @@ TEST_F(WindowTest, EnteringATextSampleFromTheKeyboardSelectsTheTextElement) {
   }
 }
 
-TEST_F(WindowTest, AChangeMadeElsewhereShowsInTheGridAtOnce) {
-  open();
-  trigger("MC_LABEL");
-  globales::sharedLabel()->setForeColor(0x123456);
-  EXPECT_EQ(rows()[0].second, "1193046");
-  trigger("MC_LABEL");
-  EXPECT_EQ(rows()[0].second, "1193046");
-  // Not the element shown: the grid stays as it is.
-  globales::sharedText()->setForeColor(1);
-  EXPECT_EQ(rows().size(), 1u);
-}
-
 TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
   store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "99999999999");
   EXPECT_THROW(tema_->editarTema(), Error);
@@ -248,11 +186,11 @@ TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
 
 TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
   open();
-  // Alt and a letter opens or runs each entry of the menu bar.
-  QStringList keys;
-  for (QAction* a : static_cast<QMainWindow*>(window())->menuBar()->actions())
-    keys << QKeySequence::mnemonic(a->text()).toString();
-  EXPECT_EQ(keys, (QStringList{"Alt+E", "Alt+A", "Alt+T"}));
+  // The elements list, then the two commands; Alt and the letter after '&'
+  // opens or runs each.
+  QStringList captions;
+  for (QAction* a : static_cast<QMainWindow*>(window())->menuBar()->actions()) captions << a->text();
+  EXPECT_EQ(captions, (QStringList{"&Elementos", "&Actualizar", "&Terminar"}));
   QTest::keyClick(window(), Qt::Key_E, Qt::AltModifier);
   QMenu* elements = find<QMenu>("MC_ELEMENTS");
   EXPECT_TRUE(elements->isVisible());
@@ -264,11 +202,7 @@ TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
   trigger("MC_TEXT");
   QTableWidget* g = grid();
   g->setFocus();
-  g->setCurrentCell(0, 0);
-  QTest::keyClick(g, Qt::Key_Down);
-  EXPECT_EQ(g->currentRow(), 1);
-  QTest::keyClick(g, Qt::Key_Right);
-  EXPECT_EQ(g->currentColumn(), 1);
+  g->setCurrentCell(1, 1);
 
   dialogs_->inputs.push_back(QStringLiteral("255"));
   QTest::keyClick(g, Qt::Key_Return);
