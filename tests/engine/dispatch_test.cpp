@@ -252,7 +252,6 @@ TEST_F(DispatchTest, ConfiguringAFormThemesItsControlsThroughTheFirstTema) {
   EXPECT_EQ(check->writes(), label->writes());
   EXPECT_EQ(frame->writes(), (Writes{write("BackColor", back)}));
   EXPECT_TRUE(grid->writes().empty());
-  EXPECT_EQ(tema_->BackColor(), back);
   EXPECT_EQ(tema_->LabelColor(), stored(Slot::Label, 0));
 }
 

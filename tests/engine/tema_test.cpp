@@ -27,7 +27,6 @@ TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly
   first->setTema("Otro");
   EXPECT_EQ(heardByFirst, (std::vector<std::string>{" Azul claro "}));
   EXPECT_TRUE(heardBySecond.empty());
-  EXPECT_TRUE(globales::state().reloadElements);
 
   // The first Tema is kept until the name is emptied again.
   EXPECT_EQ(globales::state().firstTema, first);

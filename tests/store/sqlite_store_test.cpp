@@ -150,20 +150,6 @@ TEST_F(SqliteStore, OtherConnectionsSeeCommitsOnlyAndMoveTheToken) {
   EXPECT_EQ(reopened->enumerate("orvane", "palvex"), (SettingPairs{{"5", "Cinco"}, {"0", "Cero"}, {"1", "Uno"}}));
 }
 
-TEST_F(SqliteStore, AReadTransactionSeesOneSnapshotAndHoldsUpNoWriter) {
-  auto mine = openSqliteStore(file_);
-  auto other = openSqliteStore(file_);
-  mine->write("Orvane", "Palvex", "0", "Antes");
-  mine->readTransaction([&] {
-    EXPECT_EQ(mine->read("Orvane", "Palvex", "0"), Value("Antes"));
-    other->write("Orvane", "Palvex", "0", "Despues");  // would wait 10 s for a write lock
-    other->write("Orvane", "Palvex", "1", "Nuevo");
-    EXPECT_EQ(mine->read("Orvane", "Palvex", "0"), Value("Antes"));
-    EXPECT_EQ(mine->enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Antes"}}));
-  });
-  EXPECT_EQ(mine->read("Orvane", "Palvex", "0"), Value("Despues"));
-}
-
 TEST_F(SqliteStore, LaterSqliteErrorsNameTheFile) {
   auto store = openSqliteStore(file_);
   store->write("Orvane", "Palvex", "0", "Default");
