@@ -51,7 +51,6 @@ TEST_F(SharedUtilityTest, TheIniPathIsTheCoresDefault) {
   std::string expectedFile = file;
   std::string expectedApp = app;
   EXPECT_EQ(sharedUtility().iniPath(file, app), makeDefaultSharedUtility()->iniPath(expectedFile, expectedApp));
-  EXPECT_EQ(sharedUtility().iniPath(file, app), iniFile().string());
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 // through the window calls landing on the widgets, and no handle or brush
 // left behind by widgets that come and go.
 
-#include <memory>
-
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
@@ -36,31 +34,23 @@ QColor backgroundOf(QWidget* bar) { return pixel(shot(bar), bar, {bar->width() -
 
 class WindowCallsTest : public BindingTest {};
 
-TEST_F(WindowCallsTest, HandlesAreMadeOnFirstAskAndGoWithTheWidget) {
-  auto window = std::make_unique<QMainWindow>();
-  QToolBar* toolbar = window->addToolBar(QStringLiteral("t"));
-  QStatusBar* status = window->statusBar();
+// That a handle is made once and goes with its widget, the churn test
+// below counts.
+TEST_F(WindowCallsTest, FormsToolbarsAndStatusBarsHaveWindowsOfTheirOwnClass) {
+  QMainWindow window;
+  QToolBar* toolbar = window.addToolBar(QStringLiteral("t"));
   const struct {
     QWidget* widget;
     const char* className;
-  } cases[] = {{window.get(), "PalvexForm"}, {toolbar, "PalvexToolbar"}, {status, "PalvexStatusBar"}};
-  std::vector<HWND> handles;
+  } cases[] = {{&window, "PalvexForm"}, {toolbar, "PalvexToolbar"}, {window.statusBar(), "PalvexStatusBar"}};
   for (const auto& c : cases) {
     const HWND hwnd = windowOf(c.widget);
     EXPECT_TRUE(IsWindow(hwnd)) << c.className;
     EXPECT_EQ(windowClassName(hwnd), std::optional<std::string>(c.className));
-    EXPECT_EQ(windowOf(c.widget), hwnd) << "the same handle on every ask";
-    handles.push_back(hwnd);
   }
   EXPECT_EQ(adapter(toolbar).get("Style").toInt32(), 1);
   Variant none;
-  EXPECT_EQ(adapter(new QWidget(window.get())).tryGet("hWnd", none), Lookup::NoMember) << "a plain control has none";
-
-  delete toolbar;
-  EXPECT_FALSE(IsWindow(handles[1]));
-  window.reset();
-  EXPECT_FALSE(IsWindow(handles[0]));
-  EXPECT_FALSE(IsWindow(handles[2]));
+  EXPECT_EQ(adapter(new QWidget(&window)).tryGet("hWnd", none), Lookup::NoMember) << "a plain control has none";
 }
 
 TEST_F(WindowCallsTest, AClassBackgroundRepaintsEveryToolbarOfTheClass) {
