@@ -192,6 +192,7 @@ class ThrowsAnInt final : public Object {
   }
   Lookup tryGet(std::string_view name, Variant& out) override {
     if (name == member_) throw 42;
+    if (name == "ControlClass") return Lookup::NoMember;  // known by its type name
     if (name == "Controls") {
       out = Variant(std::make_shared<ThrowsAnInt>("Controls", "enumerate"));
       return Lookup::Found;
@@ -221,6 +222,7 @@ TEST_F(DispatchTest, WhateverAHostObjectThrowsEndsOnlyThatControl) {
   form->setForm().declare("hWnd", std::int32_t{0}).declare("Controls", Variant(collection));
   EXPECT_NO_THROW(tema_->configurarFormulario(form));
   EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));
+  EXPECT_NO_THROW(tema_->Aplicar(Variant(std::make_shared<ThrowsAnInt>("Label", "typeName"))));
 
   for (const char* member : {"isForm", "BackColor", "Controls", "hWnd"})
     EXPECT_NO_THROW(tema_->configurarFormulario(std::make_shared<ThrowsAnInt>("Form", member))) << member;
