@@ -76,7 +76,8 @@ const ControlRow kByTypeName[] = {
     {{"boxedLabel refusing borderColor"}, "boxedLabel", nullptr, {write("BackColor", stored(Slot::Text, 4))}, "", "borderColor"},
     {{"plainCheck takes no marker"}, "plainCheck", nullptr, kPlainCheck, "THEMEOVERRIDE"},
     {{"plainCheck refusing foreColorFocused"}, "plainCheck", nullptr, {write("foreColor", stored(Slot::Label, 0))}, "", "foreColorFocused"},
-    {{"lower-case type name"}, "checkbox", nullptr, {}},
+    {{"lower-case label"}, "label", nullptr, {}},
+    {{"lower-case checkbox"}, "checkbox", nullptr, {}},
 };
 const ControlRow kByControlClass[] = {
     {{"unreadable"}, "Label", "?", kLabel},

@@ -61,6 +61,7 @@ const PrefixRow kRadix[] = {
 const PrefixRow kOverflow[] = {
     {{"922337203685477.5808"}, std::nullopt}, {{"-922337203685477.5809"}, std::nullopt},
     {{"922337203685477.58075"}, std::nullopt}, {{"1E300"}, std::nullopt}, {{"&H100000000"}, std::nullopt},
+    {{"9999999999999999"}, std::nullopt},  // 20 digits once scaled: past 64 bits
 };
 INSTANTIATE_TEST_SUITE_P(Decimal, NumericPrefix, ::testing::ValuesIn(kDecimal), testing::RowName());
 INSTANTIATE_TEST_SUITE_P(NoNumber, NumericPrefix, ::testing::ValuesIn(kNoNumber), testing::RowName());
