@@ -7,10 +7,7 @@
 namespace palvex {
 namespace {
 
-class TemaTest : public testing::EngineTest {
- protected:
-  void addTheme(const std::string& key, const std::string& name) { store().write(kAppName, kCatalogueSection, key, name); }
-};
+class TemaTest : public testing::EngineTest {};
 
 TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly) {
   auto first = Tema::create();
@@ -37,7 +34,7 @@ TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly
 }
 
 TEST_F(TemaTest, ReachableByNameAndEditarTemaNeedsADesigner) {
-  addTheme("0", "Default");
+  store().write(kAppName, kCatalogueSection, "0", "Default");
   auto tema = Tema::create();
   tema->call("SETTEMA", {Variant("Oscuro")});
   EXPECT_EQ(tema->get("gettema").toString(), "Oscuro");
