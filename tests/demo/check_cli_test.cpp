@@ -11,12 +11,6 @@ namespace {
 class CheckCommand : public CliTest {
  protected:
   void importSample(const std::string& file) { ok({"import", std::string(PALVEX_THEMES_DIR) + "/" + file}); }
-  static std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
 };
 
 TEST_F(CheckCommand, EverySampleThemePasses) {
@@ -46,7 +40,8 @@ TEST_F(CheckCommand, APairBuiltToFailIsFlaggedAndFailsTheCommandAfterTheListing)
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "palvex: theme \"Claro\": 2 of 12 colour pairs below 4.5:1 (text, label)\n");
   std::vector<std::string> failing;
-  for (const auto& line : lines(result.out))
+  std::istringstream listing(result.out);
+  for (std::string line; std::getline(listing, line);)
     if (line.ends_with("FAIL")) failing.push_back(line);
   ASSERT_EQ(failing.size(), 2u) << result.out;
   EXPECT_TRUE(failing[0].starts_with("  text ") && failing[0].find("0x800000FF") != std::string::npos &&

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -16,15 +14,17 @@
 #include "palvex/qt/palvex_qt.h"
 #include "palvex/settings_store.h"
 #include "palvex/tema.h"
-#include "support/test_env.h"
+#include "cli/cli_sandbox.h"
 
 namespace palvex::testing {
 namespace {
 
-class FollowStore : public ::testing::Test {
+// The fixture's palvex runs work on its store; this process reads the same
+// override file.
+class FollowStore : public CliTest {
  protected:
   FollowStore() {
-    palvex("import", {QString(PALVEX_THEMES_DIR) + "/Claro.ini"});
+    ok({"import", std::string(PALVEX_THEMES_DIR) + "/Claro.ini"});
     globales::resetEngine();
     installSettingsStore(openSqliteStore(store));
     tema = Tema::create();
@@ -43,20 +43,6 @@ class FollowStore : public ::testing::Test {
     globales::resetEngine();
   }
 
-  // palvex <command> <args> --store <store>, as another process.
-  void palvex(const QString& command, QStringList args) {
-    QProcess process;
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert("PALVEX_INI", QString::fromStdString((dir / "Orvane.ini").string()));
-    env.insert("XDG_CONFIG_HOME", QString::fromStdString((dir / "config").string()));
-    process.setProcessEnvironment(env);
-    args.prepend(command);
-    args << "--store" << QString::fromStdString(store.string());
-    process.start(PALVEX_CLI_PATH, args);
-    ASSERT_TRUE(process.waitForFinished(30000));
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-  }
-
   QColor formPixel() { return window.grab().toImage().pixelColor(100, 60); }
 
   // Runs the event loop until the form shows `colour`, for at most `ms`.
@@ -70,9 +56,7 @@ class FollowStore : public ::testing::Test {
     return false;
   }
 
-  TempDir dir;
-  std::filesystem::path store = dir / "store.sqlite";
-  ScopedEnv ini{"PALVEX_INI", (dir / "Orvane.ini").c_str()};
+  ScopedEnv iniHere{"PALVEX_INI", ini.c_str()};
   std::shared_ptr<Tema> tema;
   QMainWindow window;
 };
@@ -81,10 +65,10 @@ TEST_F(FollowStore, AnotherProcessSavingTheCurrentThemeRethemesTheOpenWindowWith
   ASSERT_EQ(formPixel(), QColor("#f2f4f7"));
   ASSERT_TRUE(qt::followStore());  // the engine's store file
 
-  palvex("set", {"Claro", "CForm", "BackColor", "#A01020"});
+  ok({"set", "Claro", "CForm", "BackColor", "#A01020"});
   EXPECT_TRUE(showsWithin(QColor("#a01020"), 1000)) << formPixel().name().toStdString();
 
-  palvex("set", {"Claro", "CForm", "BackColor", "#103050"});
+  ok({"set", "Claro", "CForm", "BackColor", "#103050"});
   EXPECT_TRUE(showsWithin(QColor("#103050"), 1000)) << "still following after the first change";
 }
 
@@ -93,12 +77,12 @@ TEST_F(FollowStore, ChangesElsewhereInTheStoreLeaveTheElementsAlone) {
   globales::setReloadElements(false);  // stable instances, as under an open designer
   const auto form = globales::sharedForm();
 
-  palvex("import", {QString(PALVEX_THEMES_DIR) + "/Oscuro.ini"});  // another theme, and the catalogue
-  palvex("set", {"Oscuro", "CForm", "BackColor", "#A01020"});
+  ok({"import", std::string(PALVEX_THEMES_DIR) + "/Oscuro.ini"});  // another theme, and the catalogue
+  ok({"set", "Oscuro", "CForm", "BackColor", "#A01020"});
   EXPECT_FALSE(showsWithin(QColor("#a01020"), 600));
   EXPECT_EQ(globales::sharedForm(), form) << "nothing was reloaded";
 
-  palvex("set", {"Claro", "CLabel", "foreColor", "#123456"});
+  ok({"set", "Claro", "CLabel", "foreColor", "#123456"});
   QElapsedTimer clock;
   clock.start();
   while (globales::sharedForm() == form && clock.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -113,7 +97,7 @@ TEST_F(FollowStore, ASaveElsewhereWaitsUntilTheDesignerCloses) {
   ASSERT_TRUE(qt::followStore());
   QWidget* designer = designer::openDesigner();
   const auto form = globales::sharedForm();
-  palvex("set", {"Claro", "CForm", "BackColor", "#A01020"});
+  ok({"set", "Claro", "CForm", "BackColor", "#A01020"});
   EXPECT_FALSE(showsWithin(QColor("#a01020"), 600));
   EXPECT_EQ(globales::sharedForm(), form) << "the designer's elements stay";
 
@@ -123,7 +107,7 @@ TEST_F(FollowStore, ASaveElsewhereWaitsUntilTheDesignerCloses) {
     qt::StoreFollowingHold outer;
     {
       qt::StoreFollowingHold inner;
-      palvex("set", {"Claro", "CForm", "BackColor", "#103050"});
+      ok({"set", "Claro", "CForm", "BackColor", "#103050"});
     }
     EXPECT_FALSE(showsWithin(QColor("#103050"), 600)) << "holds nest";
   }

@@ -11,41 +11,37 @@ std::string ScriptedUtility::iniPath(std::string& fileName, std::string& appName
   return makeDefaultSharedUtility()->iniPath(fileName, appName);
 }
 
-bool ScriptedUtility::askConfirmation(const std::string& question, int buttons, const std::string& title) {
-  questions.push_back(question);
-  if (buttons != 0 || !title.empty()) ++oddArguments;
+namespace {
+
+// The next scripted answer; a question nobody scripted fails the test.
+template <class Answer>
+Answer next(std::deque<Answer>& answers, const std::string& question) {
   if (answers.empty()) {
-    ADD_FAILURE() << "unexpected question: " << question;
-    return false;
+    ADD_FAILURE() << "unexpected " << question;
+    return Answer{};
   }
-  const bool answer = answers.front();
+  Answer answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
+}  // namespace
+
+bool ScriptedUtility::askConfirmation(const std::string& question, int buttons, const std::string& title) {
+  questions.push_back(question);
+  if (buttons != 0 || !title.empty()) ++oddArguments;
+  return next(answers, "question: " + question);
+}
+
 std::optional<std::int32_t> ScriptedDialogs::pickColor(QWidget*, std::int32_t initial) {
   colourInitials.push_back(initial);
-  if (colours.empty()) {
-    ADD_FAILURE() << "unexpected colour dialog";
-    return std::nullopt;
-  }
-  auto answer = colours.front();
-  colours.pop_front();
-  return answer;
+  return next(colours, "colour dialog");
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title,
                                                  const QString& defaultText) {
   inputCalls.push_back({prompt, title, defaultText});
-  if (inputs.empty()) {
-    ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
-    return std::nullopt;
-  }
-  const bool cancel = !inputs.front().has_value();
-  const QString text = inputs.front().value_or(QString());
-  inputs.pop_front();
-  if (cancel) return std::nullopt;
-  return text == kTypeDefault ? defaultText : text;
+  return next(inputs, "input box: " + prompt.toStdString());
 }
 
 DesignerTest::DesignerTest() {

@@ -4,6 +4,7 @@
 // window as a user would (menu entries, clicks on grid cells, keys) and look
 // at it as a user would (grabbed pixels).
 
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <ostream>
@@ -41,12 +42,9 @@ class ScriptedUtility final : public SharedUtility {
   int oddArguments = 0;
 };
 
-// The colour dialog and the input box, answered in order. An input answer of
-// kTypeDefault gives back the box's default text unchanged.
+// The colour dialog and the input box, answered in order.
 class ScriptedDialogs final : public designer::DesignerDialogs {
  public:
-  static inline const QString kTypeDefault = QStringLiteral("<the default text>");
-
   std::optional<std::int32_t> pickColor(QWidget* parent, std::int32_t initial) override;
   std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
                                   const QString& defaultText) override;
@@ -83,6 +81,8 @@ class DesignerTest : public EngineTest {
   // A real mouse click on the centre of body cell (row, column).
   void clickCell(int row, int column, QWidget* in = nullptr) const;
 
+  // A length of the layout's own 96-dpi units on this screen.
+  int px(int v) const { return static_cast<int>(std::lround(v * window_->logicalDpiX() / 96.0)); }
   // The window as painted, and the colour at `at` in `widget`'s coordinates.
   QColor pixel(QWidget* widget, QPoint at) const;
   // The colour inside body cell (row, column), away from its text and lines.

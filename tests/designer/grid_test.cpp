@@ -68,20 +68,6 @@ TEST_F(GridTest, WholeNumberRowShowsZeroOnTheGridsBackgroundAndIgnoresClicks) {
   EXPECT_EQ(globales::sharedGrid()->borderStyle(), 1);
 }
 
-TEST_F(GridTest, NameCellPicksAColourThatReachesCellElementAndUnsavedFlag) {
-  openOnText();
-  const std::int32_t initial = globales::sharedText()->BackColor();
-  dialogs_->colours.push_back(0x00FF00);
-  clickCell(row_, 0);
-  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{initial});
-  EXPECT_EQ(globales::sharedText()->BackColor(), 0x00FF00);
-  EXPECT_EQ(valueText(), QStringLiteral("65280"));
-  EXPECT_EQ(cellPixel(row_, 1), QColor(0, 255, 0));
-  EXPECT_TRUE(unsaved());
-  EXPECT_EQ(grid()->currentRow(), row_);
-  EXPECT_EQ(grid()->currentColumn(), 1);
-}
-
 // What the input box may answer, and what the element then holds.
 struct Typed : NamedRow {
   std::optional<QString> answer;      // nullopt: Cancel
@@ -107,11 +93,11 @@ TEST_P(TypedNumber, IsTakenOrRefusedWithTheMessage) {
   EXPECT_EQ(unsaved(), t.value.has_value());
 }
 
-// The conversion itself is the engine's; here, what the grid does with its answer.
+// The conversion itself is the engine's; here, what the grid does with its
+// answer. A cancelled box is refused like a word (see the preview's tests).
 const Typed kTyped[] = {
     {{"decimal"}, QStringLiteral("255"), 255},
     {{"a word"}, QStringLiteral("rojo"), std::nullopt},
-    {{"cancel"}, std::nullopt, std::nullopt},
 };
 INSTANTIATE_TEST_SUITE_P(Answers, TypedNumber, ::testing::ValuesIn(kTyped), RowName());
 

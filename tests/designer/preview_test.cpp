@@ -1,7 +1,6 @@
 // The preview: the samples as the theme colours them when the window opens,
 // and repainted at once by an accepted edit, checked on the grabbed window.
 
-#include <cmath>
 #include <functional>
 
 #include <QCoreApplication>
@@ -29,7 +28,6 @@ class PreviewTest : public DesignerTest {
     dialogs_->colours.push_back(colour);
     clickCell(rowOf(propName), 0);
   }
-  int px(int v) const { return static_cast<int>(std::lround(v * window()->logicalDpiX() / 96.0)); }
   // An empty spot of the preview panel, clear of every sample.
   QColor panelPixel() { return pixel(find("Frame1"), QPoint(px(520), px(60))); }
   // Inside the border, above any text.

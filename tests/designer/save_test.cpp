@@ -92,7 +92,7 @@ TEST_P(SaveNameTest, LandsAsTheCatalogueSays) {
 // Which index a new name takes and what a full catalogue says are the
 // catalogue's own; here, when the window asks and what it saves under.
 const SaveName kSaveNames[] = {
-    {{"default catalogued, no question"}, {{"0", "Default"}}, ScriptedDialogs::kTypeDefault, std::nullopt,
+    {{"default catalogued, no question"}, {{"0", "Default"}}, QStringLiteral("Default"), std::nullopt,
      {{"0", "Default"}}, "Default", "Default"},
     {{"no to a new name"}, {}, QStringLiteral("Nuevo"), false, {}, nullptr, "Default"},
     {{"new name, blanks trimmed"}, {{"0", "Default"}, {"1", "Oscuro"}}, QStringLiteral("  Nuevo  "), true,
@@ -137,24 +137,16 @@ TEST_F(SaveTest, AFailingSaveSaysWhyAndKeepsTheUnsavedFlag) {
 }
 
 TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
-  catalogue({{"0", "Default"}});
   open();
   EXPECT_TRUE(closeWindow());  // nothing edited
   EXPECT_TRUE(utility_->questions.empty());
 
   open();
-  edit("1");
+  edit("2");
   utility_->answers.push_back(false);
   EXPECT_FALSE(closeWindow());
   EXPECT_EQ(utility_->questions, std::vector<std::string>{kLeave});
   EXPECT_TRUE(window()->isVisible());
-
-  save(ScriptedDialogs::kTypeDefault);
-  EXPECT_TRUE(closeWindow());
-  EXPECT_EQ(utility_->questions.size(), 1u);
-
-  open();
-  edit("2");
   utility_->answers.push_back(true);
   EXPECT_TRUE(closeWindow());
   EXPECT_EQ(utility_->questions.size(), 2u);
