@@ -106,6 +106,8 @@ TEST_F(WindowCallsTest, ClassBackgroundAndStatusBarColourReturnWhatTheyReplace) 
 
 TEST_F(WindowCallsTest, MenusAreReachableFromTheirWindowAndFormNoCycle) {
   buildForm();
+  EXPECT_EQ(GetMenuItemCount(bar), 2);
+  EXPECT_EQ(GetSubMenu(bar, 1), edit);
   EXPECT_EQ(GetSubMenu(bar, 2), 0);
   EXPECT_EQ(GetMenuItemCount(bar + 1000), -1);
   EXPECT_EQ(GetMenu(createWindow("ThunderFormDC")), 0);
