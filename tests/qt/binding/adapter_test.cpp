@@ -32,8 +32,6 @@ class EventCounter : public QObject {
   }
 };
 
-Object& adapter(QWidget* widget) { return *object(widget).objectRef(); }
-
 class AdapterTest : public BindingTest {};
 
 TEST_F(AdapterTest, OneAdapterPerWidgetForItsLife) {

@@ -13,6 +13,7 @@
 #include <QString>
 #include <ostream>
 
+#include "palvex/qt/palvex_qt.h"
 #include "palvex/tema.h"
 #include "support/test_env.h"
 
@@ -45,6 +46,9 @@ class BindingTest : public palvex::testing::EngineTest {
 
   std::shared_ptr<Tema> tema_;
 };
+
+// The engine's view of `widget`.
+inline Object& adapter(QWidget* widget) { return *object(widget).objectRef(); }
 
 // Shows `window`, makes it the active window and lets it paint.
 void showActive(QWidget* window);

@@ -89,8 +89,7 @@ QWidget* toolButtonOnToolbar(QWidget* parent) {
 }
 
 Expected read(QWidget* widget) {
-  Variant v = object(widget);
-  Object& o = *v.objectRef();
+  Object& o = adapter(widget);
   Expected e;
   e.typeName = o.typeName();
   Variant cc;
@@ -144,14 +143,14 @@ TEST_F(MappingTest, DynamicPropertiesOverrideTheTablePerWidget) {
 
   // So the standard check box rule colours it: label colour and form colour.
   tema_->Aplicar(object(check));
-  Object& o = *object(check).objectRef();
+  Object& o = adapter(check);
   EXPECT_EQ(o.get("foreColor").toInt32(), toColourRef(themeColour("CLabel", "foreColor")));
   EXPECT_EQ(o.get("BackColor").toInt32(), globales::formBackColorCache());
 
   // The engine's own Tag and ControlClass writes land in dynamic properties.
   auto* button = new QPushButton(&host);
   o.set("Tag", Variant("x"));  // on the check box
-  object(button).objectRef()->set("controlclass", Variant(""));
+  adapter(button).set("controlclass", Variant(""));
   EXPECT_EQ(check->property("Tag").toString(), QStringLiteral("x"));
   EXPECT_EQ(read(button).controlClass, std::optional<std::string>(""));
 }
@@ -167,8 +166,7 @@ TEST_F(MappingTest, RegisteredClassesAndTheirSubclassesFollowTheRegistration) {
 
   // Painted as a button: the element's colours are taken by name.
   tema_->Aplicar(object(meter));
-  EXPECT_EQ(object(meter).objectRef()->get("backcolor").toInt32(),
-            toColourRef(themeColour("CCommandButton", "BackColor")));
+  EXPECT_EQ(adapter(meter).get("backcolor").toInt32(), toColourRef(themeColour("CCommandButton", "BackColor")));
 
   registerWidgetClass("host::BigMeter", {"MSFlexGrid", "", Paint::Auto});
   EXPECT_EQ(read(big).typeName, "MSFlexGrid");
@@ -183,7 +181,7 @@ TEST_F(MappingTest, RegisteredClassesAndTheirSubclassesFollowTheRegistration) {
 
 std::vector<std::string> namesOf(QWidget* form) {
   std::vector<std::string> names;
-  for (const Variant& item : object(form).objectRef()->get("Controls").toObject()->enumerate())
+  for (const Variant& item : adapter(form).get("Controls").toObject()->enumerate())
     names.push_back(widgetOf(item)->objectName().toStdString());
   return names;
 }
@@ -253,7 +251,7 @@ TEST_F(MappingTest, ControlsListsPlacedWidgetsDepthFirstAndNoInnerParts) {
   // A container that is not a form lists its own.
   EXPECT_EQ(namesOf(group), (std::vector<std::string>{"groupLabel", "groupCombo", "groupSpin"}));
   Variant none;
-  EXPECT_EQ(object(tabs->findChild<QLineEdit*>()).objectRef()->tryGet("Controls", none), Lookup::NoMember);
+  EXPECT_EQ(adapter(tabs->findChild<QLineEdit*>()).tryGet("Controls", none), Lookup::NoMember);
 }
 
 }  // namespace

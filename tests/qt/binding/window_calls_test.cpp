@@ -21,7 +21,6 @@ namespace {
 
 using namespace palvex::win32;
 
-Object& adapter(QWidget* widget) { return *object(widget).objectRef(); }
 HWND windowOf(QWidget* widget) { return adapter(widget).get("hwnd").toInt32(); }
 
 std::vector<HMENU> submenus(HMENU menu) {
