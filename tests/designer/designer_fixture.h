@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <QAction>
+#include <QEvent>
 #include <QImage>
 #include <QPointer>
 #include <QTableWidget>
@@ -97,6 +98,20 @@ class DesignerTest : public EngineTest {
   std::shared_ptr<ScriptedUtility> utility_ = std::make_shared<ScriptedUtility>();
   std::shared_ptr<ScriptedDialogs> dialogs_ = std::make_shared<ScriptedDialogs>();
   QPointer<QWidget> window_;
+};
+
+// Counts the paint events `widget` gets. A grab paints everything afresh, so
+// only these show that the window itself asked for a repaint.
+class PaintCounter final : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
 };
 
 // 0x00BBGGRR as Qt paints it.

@@ -1,6 +1,7 @@
 // The property grid: what it shows and paints, and the click that edits a colour.
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 
 #include "designer/designer_fixture.h"
@@ -41,11 +42,15 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   EXPECT_EQ(cellPixel(row_, 1), QColor(255, 255, 255));
   EXPECT_EQ(cellPixel(border, 1), QColor(255, 0, 0));
   EXPECT_EQ(cellPixel(fore, 1), paintColour(*resolveColour(systemColour(15))));
-  // A system colour cell follows the palette.
+  // A system colour cell follows the palette, and the grid repaints by itself.
+  QCoreApplication::processEvents();
+  PaintCounter painted(grid()->viewport());
   installSystemColourResolver([](int index) -> std::optional<std::int32_t> {
     if (index == 15) return 0x0000AA;
     return std::nullopt;
   });
+  QCoreApplication::processEvents();
+  EXPECT_GT(painted.paints, 0);
   EXPECT_EQ(cellPixel(fore, 1), QColor(0xAA, 0, 0));
   installSystemColourResolver(nullptr);
   // The name cells keep the look of any grid, whatever the theme.

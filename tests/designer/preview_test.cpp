@@ -86,6 +86,14 @@ const Repaint kRepaints[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Samples, RepaintTest, ::testing::ValuesIn(kRepaints), RowName());
 
+// Within the edit itself, not at the next idle moment.
+TEST_F(PreviewTest, AToolbarEditRepaintsTheBarAtOnce) {
+  open();
+  PaintCounter painted(find("Toolbar1"));
+  pick("MC_TOOLBAR", "backColor");
+  EXPECT_GT(painted.paints, 0);
+}
+
 TEST_F(PreviewTest, ALabelEditReachesOnlyLabel8) {
   open();
   const QColor before = find<QLabel>("Label1")->palette().color(QPalette::WindowText);
