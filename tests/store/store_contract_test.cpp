@@ -146,21 +146,6 @@ TEST_P(StoreContract, ErasingKeepsTheOthersInPlaceAndAnEmptiedSectionTakesTheNex
   EXPECT_EQ(store.enumerate("Orvane", "Palvex\\claro\\label"), (SettingPairs{{"ForeColor", "2"}}));
 }
 
-TEST_P(StoreContract, ErasingInsideATransactionIsUndoneWithIt) {
-  store.write("Orvane", "Palvex", "0", "Default");
-  store.write("Orvane", "Palvex\\Default\\FORM", "BackColor", "1");
-  EXPECT_THAT([&] {
-    store.transaction([&] {
-      store.erase("Orvane", "Palvex", "0");
-      store.eraseSection("Orvane", "Palvex\\Default\\FORM");
-      EXPECT_TRUE(store.enumerate("Orvane", "Palvex").empty());
-      throw std::runtime_error("stop");
-    });
-  }, testing::ThrowsError<std::runtime_error>("stop"));
-  EXPECT_EQ(store.enumerate("Orvane", "Palvex"), (SettingPairs{{"0", "Default"}}));
-  EXPECT_EQ(store.read("Orvane", "Palvex\\Default\\FORM", "BackColor"), Value("1"));
-}
-
 TEST_P(StoreContract, ReadTransactionsRunTheirBodyAlsoInsideATransactionAndPassItsErrors) {
   store.write("Orvane", "Palvex", "0", "Default");
   Value seen;
