@@ -146,6 +146,8 @@ struct Form {
     line->setLineWidth(2);
     line->setMinimumSize(40, 12);
     add<QLabel>("labelAsText", 5, 3, kText)->setProperty("ControlClass", QStringLiteral("TEXT"));
+    // A type name of the host's own: dispatched as a plain check box, by name.
+    add<QCheckBox>("checkByType", 5, 1, kText)->setProperty("TypeName", QStringLiteral("CheckBox"));
     // A container whose host stopped its repaints keeps them stopped.
     auto* frozen = add<QGroupBox>("frozen", 5, 0, nullptr);
     (new QPushButton(kText, frozen))->setObjectName(QStringLiteral("frozenButton"));
@@ -291,6 +293,7 @@ const std::vector<Ink>& normalInk() {
       {"list", whole, "CText", "foreColor"},
       {"check", indicator, "CCheckBox", "CheckColor"},
       {"check", whole, "CCheckBox", "foreColor"},
+      {"checkByType", whole, "CLabel", "foreColor"},
       {"labelInKept", whole, "CLabel", "foreColor"},
       {"radioInKept", whole, "CLabel", "foreColor"},
       {"boxed", whole, "CText", "foreColor"},

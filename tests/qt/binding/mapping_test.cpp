@@ -29,7 +29,6 @@
 #include <QVBoxLayout>
 
 #include "binding_fixture.h"
-#include "palvex/globales.h"
 #include "palvex/qt/controls.h"
 #include "palvex/qt/palvex_qt.h"
 
@@ -132,24 +131,13 @@ TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
   }
 }
 
-TEST_F(MappingTest, DynamicPropertiesOverrideTheTablePerWidget) {
+// What a host's own ControlClass or TypeName does is checked on screen by
+// the colour tests; here, that the engine's writes of them land too.
+TEST_F(MappingTest, TheEnginesTagAndControlClassWritesLandInDynamicProperties) {
   QWidget host;
-  // The ControlClass a host sets is checked on screen by the colour tests.
-  // A TypeName of its own sends the widget to the dispatch by type name.
   auto* check = new QCheckBox(&host);
-  check->setProperty("TypeName", QStringLiteral("CheckBox"));
-  EXPECT_EQ(read(check).typeName, "CheckBox");
-  EXPECT_EQ(read(check).controlClass, std::nullopt);
-
-  // So the standard check box rule colours it: label colour and form colour.
-  tema_->Aplicar(object(check));
-  Object& o = adapter(check);
-  EXPECT_EQ(o.get("foreColor").toInt32(), toColourRef(themeColour("CLabel", "foreColor")));
-  EXPECT_EQ(o.get("BackColor").toInt32(), globales::formBackColorCache());
-
-  // The engine's own Tag and ControlClass writes land in dynamic properties.
   auto* button = new QPushButton(&host);
-  o.set("Tag", Variant("x"));  // on the check box
+  adapter(check).set("Tag", Variant("x"));
   adapter(button).set("controlclass", Variant(""));
   EXPECT_EQ(check->property("Tag").toString(), QStringLiteral("x"));
   EXPECT_EQ(read(button).controlClass, std::optional<std::string>(""));
