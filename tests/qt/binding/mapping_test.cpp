@@ -149,10 +149,10 @@ TEST_F(MappingTest, RegisteredClassesAndTheirSubclassesFollowTheRegistration) {
   auto* meter = new MeterWidget(&host);
   auto* big = new BigMeter(&host);
   EXPECT_EQ(read(meter).typeName, "MeterWidget");
-  EXPECT_EQ(read(meter).controlClass, std::optional<std::string>("BUTTON"));
   EXPECT_EQ(read(big).typeName, "MeterWidget");
 
-  // Painted as a button: the element's colours are taken by name.
+  // Dispatched by its ControlClass and painted as a button: the element's
+  // colours are taken by name.
   tema_->Aplicar(object(meter));
   EXPECT_EQ(adapter(meter).get("backcolor").toInt32(), toColourRef(themeColour("CCommandButton", "BackColor")));
 
