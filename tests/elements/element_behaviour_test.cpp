@@ -111,17 +111,27 @@ TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {
   EXPECT_EQ(label->trySet("Colour", Variant(1)), Lookup::NoMember);
 }
 
-TEST_F(ElementBehaviour, ReloadGivesAFreshInstancePerCallReadingTheCurrentTheme) {
+TEST_F(ElementBehaviour, RenamingKeepsTheSharedElementsAndSelectingGivesAFreshOnePerCall) {
   auto kept = globales::sharedForm();
+  globales::setCurrentThemeName("Claro");  // a rename: the values stay
+  EXPECT_EQ(tema_->getTema(), "Claro");
+  EXPECT_FALSE(globales::reloadElements());
+  EXPECT_EQ(globales::sharedElement("cform"), kept);
+
   tema_->setTema("Oscuro");
   storeValue("FORM", "BackColor", "4210752");
   auto fresh = globales::sharedForm();
   auto another = globales::sharedForm();
   EXPECT_TRUE(fresh != kept && another != fresh) << "a fresh element per call while reloading";
   EXPECT_EQ(another->BackColor(), 0x404040);
-  EXPECT_TRUE(globales::state().reloadElements);
-  globales::state().reloadElements = false;
+  globales::setReloadElements(false);
   EXPECT_EQ(globales::sharedForm(), another);
+
+  EXPECT_PALVEX_ERROR(globales::sharedElement("CButton"), ErrorNumber::InvalidCall, "CCommandButton");
+  globales::resetEngine();
+  EXPECT_EQ(globales::firstTema(), nullptr);
+  EXPECT_EQ(globales::currentThemeName(), "");
+  EXPECT_EQ(globales::formBackColorCache(), 0);
 }
 
 }  // namespace

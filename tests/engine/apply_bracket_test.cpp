@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "palvex/control_types.h"
-#include "palvex/globales.h"
 #include "support/element_env.h"
 
 namespace palvex {
@@ -90,28 +89,6 @@ TEST_F(ApplyBracketTest, ThrowingBracketsNeverEscapeAndStillClose) {
   shape->declare("borderColor", 0);
   EXPECT_NO_THROW(tema->Aplicar(shape));
   EXPECT_EQ(log, (std::vector<std::string>{"begin Shape", "Shape.borderColor", "end Shape"}));
-}
-
-TEST_F(ApplyBracketTest, RenamingTheThemeDoesNotReloadButSelectingOneDoes) {
-  auto tema = Tema::create();
-  auto label = globales::sharedLabel();
-  globales::setCurrentThemeName("Oscuro");
-  EXPECT_EQ(tema->getTema(), "Oscuro");
-  EXPECT_FALSE(globales::reloadElements());
-  EXPECT_EQ(globales::sharedElement("clabel"), label);
-
-  tema->setTema("Claro");
-  EXPECT_TRUE(globales::reloadElements());
-  auto fresh = globales::sharedLabel();
-  EXPECT_NE(fresh, label);
-  globales::setReloadElements(false);
-  EXPECT_EQ(globales::sharedLabel(), fresh);
-
-  EXPECT_PALVEX_ERROR(globales::sharedElement("CButton"), ErrorNumber::InvalidCall, "CCommandButton");
-  globales::resetEngine();
-  EXPECT_EQ(globales::firstTema(), nullptr);
-  EXPECT_EQ(globales::currentThemeName(), "");
-  EXPECT_EQ(globales::formBackColorCache(), 0);
 }
 
 }  // namespace

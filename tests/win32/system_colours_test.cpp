@@ -21,9 +21,7 @@ TEST_F(SystemColoursTest, IndexNameAndDefault) {
     std::optional<std::int32_t> resolved;
   };
   const Row rows[] = {
-      {static_cast<std::int32_t>(0x8000000F), 15, "button face", 0xF0F0F0},
-      {static_cast<std::int32_t>(0x8000000D), 13, "highlight", 0xD77800},
-      {static_cast<std::int32_t>(0x8000001E), 30, "menu bar", 0xF0F0F0},
+      {static_cast<std::int32_t>(0x8000001E), 30, "menu bar", 0xF0F0F0},  // the last
       {static_cast<std::int32_t>(0x80000019), 25, std::nullopt, std::nullopt},  // unused index
       {static_cast<std::int32_t>(0x8000001F), 31, std::nullopt, std::nullopt},  // past the last
       {static_cast<std::int32_t>(0x80FF000F), std::nullopt, std::nullopt, std::nullopt},
