@@ -52,7 +52,7 @@ const RefusalRow kRefusals[] = {
     {{"set past 16 bits"}, {"set", "Oscuro", "CGrid", "borderStyle", "32768"}, "does not fit the 16-bit property borderStyle"},
     {{"set without value"}, {"set", "Oscuro", "CForm", "BackColor"}, "VALUE is required"},
     {{"rename to a name with a blank"}, {"rename", "Oscuro", "Negro "}, "starts or ends with a blank"},
-    {{"export into the store log"}, {"export", "Oscuro", "@store.sqlite-wal"}, "it is the settings store"},
+    {{"export into the store"}, {"export", "Oscuro", "@store.sqlite"}, "it is the settings store"},
     {{"unknown command"}, {"bogus"},
      "unknown command \"bogus\" (commands: list, show, set, remove, rename, export, import, check, render)"},
     {{"no command"}, {}, "A subcommand is required"},
