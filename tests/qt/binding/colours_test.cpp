@@ -26,6 +26,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -56,8 +57,9 @@ namespace {
 const QString kText = QStringLiteral("MMMM");
 
 // Every kind of widget the elements colour, each with a name the checks use.
-// Kinds drawn by the same code as one here (a date edit as the spin box, a
-// rich text edit as the plain one) are left out.
+// Kinds drawn by the same code as one here are left out (a date edit is the
+// spin box's row); a rich text edit is drawn as the plain one but has a row
+// of its own, so only its text is checked.
 struct Form {
   QMainWindow window;
   QMenu* fileMenu = nullptr;
@@ -93,6 +95,7 @@ struct Form {
     add<QLineEdit>("edit", 1, 0, kText);
     add<QLineEdit>("editFocused", 1, 1, kText);
     add<QLineEdit>("editDisabled", 1, 2, kText)->setEnabled(false);
+    add<QTextEdit>("rich", 1, 3, kText);
     add<QComboBox>("combo", 1, 4)->addItem(kText);
 
     auto* comboEdit = add<QComboBox>("comboEdit", 2, 0);
@@ -290,6 +293,7 @@ const std::vector<Ink>& normalInk() {
       {"spin", whole, "CText", "foreColor"},
       {"plain", whole, "CText", "foreColor"},
       {"list", whole, "CText", "foreColor"},
+      {"rich", whole, "CText", "foreColor"},
       {"check", indicator, "CCheckBox", "CheckColor"},
       {"check", whole, "CCheckBox", "foreColor"},
       {"checkByType", whole, "CLabel", "foreColor"},
