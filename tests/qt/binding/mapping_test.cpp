@@ -103,9 +103,9 @@ TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
   // Kinds whose look the colour tests already show on screen are left to
   // them, and so are the unknown classes the registration test reads. These
   // are a top-level window (a main window or a dialog is a form by its row
-  // and again as a window), the rows decided by more than the class, and one
-  // suite control of each way of declaring a ControlClass (the text controls
-  // share one declaration; the dispatch test reaches roundButton and
+  // and again as a window), the rows decided by more than the class, and the
+  // suite controls that declare a ControlClass of their own (skinCodeBox
+  // inherits skinText's) or none (the dispatch test reaches roundButton and
   // slideButton).
   const std::vector<MappingCase> cases = {
       {"top-level plain widget", [](QWidget*) -> QWidget* { return new QWidget; }, {"Form", none, true}},
@@ -113,6 +113,7 @@ TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
       {"empty frame", make<QFrame>(), {"Shape", none}},
       {"tool button on a toolbar", toolButtonOnToolbar, {"ToolbarButton", none}},
       {"suite text box", make<skinText>(), {"skinText", "TEXT"}},
+      {"suite combo", make<skinCombo>(), {"skinCombo", "TEXT"}},
       {"suite tabs", make<skinTabs>(), {"skinTabs", "TAB"}},
       {"suite button", make<skinButton>(), {"skinButton", "BUTTON"}},
       {"suite check", make<skinCheck>(), {"skinCheck", "CHECK"}},
