@@ -103,7 +103,7 @@ TEST_F(PreviewTest, ALabelEditReachesOnlyLabel8) {
   EXPECT_EQ(find<QLabel>("Label9")->palette().color(QPalette::WindowText), before);
 }
 
-// What the grid, the element and the samples show after a click that
+// What the element and the samples show after a click that
 // changes nothing: the samples are re-applied all the same (a value painted
 // over them comes back), unless the typed answer was refused. Both dialogs
 // are cancelled; the colour dialog's cancel keeps the value it was given.
@@ -118,8 +118,6 @@ TEST_F(PreviewTest, AClickThatChangesNothingStillReappliesUnlessRefused) {
   const int row = rowOf("BackColor");
   auto* text = find<qt::skinText>("skinText1");
   const int themed = text->BackColor();
-  const QString shown = grid()->item(row, 1)->text();
-  const QColor painted = cellPixel(row, 1);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     utility_->messages.clear();
@@ -130,8 +128,6 @@ TEST_F(PreviewTest, AClickThatChangesNothingStillReappliesUnlessRefused) {
     EXPECT_EQ(text->BackColor(), c.reapplied ? themed : 1);
     EXPECT_EQ(utility_->messages.size(), c.reapplied ? 0u : 1u);
     EXPECT_EQ(globales::sharedText()->BackColor(), themed);
-    EXPECT_EQ(grid()->item(row, 1)->text(), shown);
-    EXPECT_EQ(cellPixel(row, 1), painted);
     EXPECT_FALSE(unsaved());
   }
 }
