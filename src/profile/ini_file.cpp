@@ -120,12 +120,4 @@ std::optional<std::string_view> IniFile::find(std::string_view section, std::str
   return std::string_view(k->second);
 }
 
-std::string getPrivateProfileString(std::string_view section, std::string_view key, std::string_view fallback,
-                                    const std::filesystem::path& path) {
-  auto file = IniFile::load(path);
-  if (!file) return std::string(fallback);
-  auto value = file->find(section, key);
-  return std::string(value ? *value : fallback);
-}
-
 }  // namespace palvex::profile

@@ -54,9 +54,4 @@ class IniFile {
   std::unordered_map<std::string, Entries, text::CaseInsensitiveHash, text::CaseInsensitiveEqual> sections_;
 };
 
-// Stand-in for GetPrivateProfileStringA: the value, or `fallback` when the
-// file, section or key is missing or the file cannot be read.
-std::string getPrivateProfileString(std::string_view section, std::string_view key, std::string_view fallback,
-                                    const std::filesystem::path& path);
-
 }  // namespace palvex::profile
