@@ -57,8 +57,7 @@ void arrow(QPainter* p, const QRect& area, const QColor& colour, bool down) {
   const int top = c.y() - h / 2;
   for (int row = 0; row < h; ++row) {
     const int half = down ? (w / 2 - row) : row;
-    const int y = down ? top + row : top + row;
-    p->fillRect(QRect(c.x() - half, y, 2 * half + 1, 1), colour);
+    p->fillRect(QRect(c.x() - half, top + row, 2 * half + 1, 1), colour);
   }
 }
 
@@ -75,9 +74,11 @@ bool innerLineEdit(const QWidget* widget) {
   return qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent);
 }
 
+// The box is left unfilled, like the suite's own check boxes: the theme picks
+// the check colour against the background the box sits on, and a white field
+// under it would hide a light mark (yellow on white) and glare in dark themes.
 void checkBox(QPainter* p, const QStyleOption* option, const PaintState& state) {
   const QRect box = option->rect;
-  p->fillRect(box, option->palette.brush(QPalette::Base));
   frame(p, box, option->palette.color(QPalette::WindowText));
   const QColor mark = state.colour(Slot::CheckColor).value_or(option->palette.color(QPalette::Text));
   const QRect inside = box.adjusted(3, 3, -3, -3);

@@ -261,6 +261,7 @@ const std::vector<Sample>& normalSamples() {
       {"tabs", [](QWidget* w) { return inTab(w, 1, 1); }, "CTabStrip", "TabInnerBorder"},
       {"tabs", [](QWidget* w) { return inTab(w, 1, 3); }, "CTabStrip", "TabBackColor"},
       {"tabs", bottomRight, "CTabStrip", "borderColor"},
+      {"check", [](QWidget* w) { return indicator(w).topLeft() + QPoint(2, 2); }, "CForm", "BackColor"},
       {"labelInKept", rightInside, "CForm", "BackColor"},
       {"radioInKept", rightInside, "CForm", "BackColor"},
       {"boxed", leftEdge, "CText", "borderColor"},
