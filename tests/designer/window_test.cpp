@@ -193,7 +193,6 @@ TEST_F(WindowTest, KeyboardOpensTheMenusAndWorksTheGrid) {
 
   dialogs_->inputs.push_back(QStringLiteral("255"));
   QTest::keyClick(g, Qt::Key_Return);
-  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
   EXPECT_EQ(globales::sharedText()->borderColorFocused(), 255);
 
   // A colour picked on the name cell lands in the element, and the value cell becomes current.
