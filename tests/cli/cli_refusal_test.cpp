@@ -83,23 +83,6 @@ TEST_F(CliRefusal, DamagedStoreFileIsNamedAndLeftAsItIs) {
     refused(args, store.string());
 }
 
-// Mounts a small empty file system at `folder`, seen by this process and its
-// children only: directly as root, else in a user namespace. False when
-// neither is allowed here.
-bool mountPrivateTmpfs(const std::filesystem::path& folder) {
-  const uid_t uid = ::getuid();
-  const gid_t gid = ::getgid();
-  if (::unshare(CLONE_NEWNS | (::geteuid() == 0 ? 0 : CLONE_NEWUSER)) != 0) return false;
-  if (::geteuid() != 0 && uid != 0) {
-    std::ofstream("/proc/self/setgroups") << "deny";
-    std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
-    std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
-  }
-  std::filesystem::create_directories(folder);
-  return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-         ::mount("palvex-test", folder.c_str(), "tmpfs", 0, "size=256k") == 0;
-}
-
 // On a full disk the store is still read as it stands; a change is refused,
 // naming the folder that needs room.
 TEST_F(CliRefusal, AFullDiskIsNamedWithTheFolderThatNeedsRoom) {
@@ -107,7 +90,20 @@ TEST_F(CliRefusal, AFullDiskIsNamedWithTheFolderThatNeedsRoom) {
   const auto report = dir / "report";
   const pid_t pid = ::fork();
   if (pid == 0) {
-    if (!mountPrivateTmpfs(mounted)) ::_exit(77);
+    // A small empty file system, seen by this process and its children only:
+    // mounted directly as root, else in a user namespace; 77 when neither is allowed.
+    const uid_t uid = ::getuid();
+    const gid_t gid = ::getgid();
+    if (::unshare(CLONE_NEWNS | (::geteuid() == 0 ? 0 : CLONE_NEWUSER)) != 0) ::_exit(77);
+    if (::geteuid() != 0 && uid != 0) {
+      std::ofstream("/proc/self/setgroups") << "deny";
+      std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+      std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+    }
+    std::filesystem::create_directories(mounted);
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("palvex-test", mounted.c_str(), "tmpfs", 0, "size=256k") != 0)
+      ::_exit(77);
     store = mounted / "store.sqlite";
     if (run({"set", "Oscuro", "CForm", "BackColor", "1", "--create"}).status != 0) ::_exit(2);
     std::ofstream filler(mounted / "filler", std::ios::binary);

@@ -51,7 +51,10 @@ DesignerTest::DesignerTest() {
 }
 
 DesignerTest::~DesignerTest() {
-  closeAllDesigners();
+  QList<QPointer<QWidget>> designers;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String("frmDesigner")) designers << w;
+  for (const QPointer<QWidget>& w : designers) delete w.data();
   designer::installDesignerDialogs(nullptr);
   installSharedUtility(nullptr);
 }
@@ -117,13 +120,6 @@ bool DesignerTest::unsaved(QWidget* in) const { return (in ? in : window_.data()
 
 QString DesignerTest::currentElement(QWidget* in) const {
   return (in ? in : window_.data())->property("currentElement").toString();
-}
-
-void DesignerTest::closeAllDesigners() {
-  QList<QPointer<QWidget>> designers;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String("frmDesigner")) designers << w;
-  for (const QPointer<QWidget>& w : designers) delete w.data();
 }
 
 QColor paintColour(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }

@@ -91,7 +91,6 @@ class DesignerTest : public EngineTest {
 
   bool unsaved(QWidget* in = nullptr) const;
   QString currentElement(QWidget* in = nullptr) const;
-  void closeAllDesigners();
 
   // Every designer test runs with a theme object, as a host application would.
   std::shared_ptr<Tema> tema_;

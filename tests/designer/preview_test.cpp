@@ -32,9 +32,6 @@ class PreviewTest : public DesignerTest {
   QColor panelPixel() { return pixel(find("Frame1"), QPoint(px(520), px(60))); }
   // Inside the border, above any text.
   QColor interior(const char* name) { return pixel(find(name), QPoint(2, 2)); }
-  QColor centre(const char* name) { return pixel(find(name), find(name)->rect().center()); }
-  // Half-way down, right of any text.
-  QColor rightEdge(QWidget* w) { return pixel(w, QPoint(w->width() - px(4), w->height() / 2)); }
 };
 
 // How each control takes its colours is the binding's; the window and a
@@ -69,8 +66,10 @@ const Repaint kRepaints[] = {
     {{"text"}, "MC_TEXT", "BackColor", [](PreviewTest& t) { return t.interior("skinText1"); }},
     {{"disabled button"}, "MC_BUTTON", "backColorDisabled", [](PreviewTest& t) { return t.interior("skinButtondis"); }},
     {{"form panel"}, "MC_FORM", "BackColor", [](PreviewTest& t) { return t.panelPixel(); }},
-    {{"toolbar"}, "MC_TOOLBAR", "backColor", [](PreviewTest& t) { return t.centre("Toolbar1"); }},
-    {{"status bar"}, "MC_STATUSBAR", "backColor", [](PreviewTest& t) { return t.rightEdge(t.find("StatusBar1")); }},
+    {{"toolbar"}, "MC_TOOLBAR", "backColor", [](PreviewTest& t) { return t.pixel(t.find("Toolbar1"), QPoint(2, 2)); }},
+    // Right of the panel's text.
+    {{"status bar"}, "MC_STATUSBAR", "backColor",
+     [](PreviewTest& t) { return t.pixel(t.find("StatusBar1"), QPoint(t.find("StatusBar1")->width() - 4, 4)); }},
     {{"sample grid"}, "MC_GRID", "BackColor",
      [](PreviewTest& t) {
        auto* g = t.find<QTableWidget>("MSFlexGrid1");

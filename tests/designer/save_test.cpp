@@ -21,9 +21,6 @@ class SaveTest : public DesignerTest {
   void catalogue(const SettingPairs& entries) {
     for (const auto& [key, name] : entries) store().write("Orvane", "Palvex", key, name);
   }
-  SettingPairs section(const std::string& theme, const char* word) {
-    return store().enumerate("Orvane", elementSection(theme, word));
-  }
   // An edit through the grid: the text element's BackColor typed as `value`.
   void edit(const char* value = "255") {
     trigger("MC_TEXT");
@@ -78,7 +75,8 @@ TEST_P(SaveNameTest, LandsAsTheCatalogueSays) {
   if (row.savedAs) {
     EXPECT_EQ(stored(row.savedAs, "TEXT", "BackColor"), "255");
   } else {
-    for (const char* theme : {"Default", "Nuevo"}) EXPECT_TRUE(section(theme, "TEXT").empty()) << theme;
+    for (const char* theme : {"Default", "Nuevo"})
+      EXPECT_TRUE(store().enumerate("Orvane", elementSection(theme, "TEXT")).empty()) << theme;
   }
   EXPECT_EQ(tema_->getTema(), row.current);
   EXPECT_EQ(unsaved(), row.savedAs == nullptr);
