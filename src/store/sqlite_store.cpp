@@ -16,48 +16,80 @@ namespace {
 using sqlite::Connection;
 using sqlite::Statement;
 
-class SqliteStore final : public SettingsStore {
- public:
-  explicit SqliteStore(Connection db)
-      : db_(std::move(db)),
-        readValue_(db_,
-                   "SELECT v.value FROM palvex_value v JOIN palvex_section s ON s.id = v.section_id"
-                   " WHERE s.app_folded = ?1 AND s.name_folded = ?2 AND v.key_folded = ?3"),
-        listSection_(db_,
-                     "SELECT v.key, v.value FROM palvex_value v JOIN palvex_section s ON s.id = v.section_id"
-                     " WHERE s.app_folded = ?1 AND s.name_folded = ?2 ORDER BY v.id"),
-        addSection_(db_,
-                    "INSERT INTO palvex_section (app_folded, name_folded, app, name) VALUES (?1, ?2, ?3, ?4)"
-                    " ON CONFLICT (app_folded, name_folded) DO NOTHING"),
+// One connection with its statements prepared on it. The statements refer to
+// the connection, so a session lives in one place for its whole life.
+struct Session {
+  explicit Session(Connection connection)
+      : db(std::move(connection)),
+        readValue(db,
+                  "SELECT v.value FROM palvex_value v JOIN palvex_section s ON s.id = v.section_id"
+                  " WHERE s.app_folded = ?1 AND s.name_folded = ?2 AND v.key_folded = ?3"),
+        listSection(db,
+                    "SELECT v.key, v.value FROM palvex_value v JOIN palvex_section s ON s.id = v.section_id"
+                    " WHERE s.app_folded = ?1 AND s.name_folded = ?2 ORDER BY v.id"),
+        addSection(db,
+                   "INSERT INTO palvex_section (app_folded, name_folded, app, name) VALUES (?1, ?2, ?3, ?4)"
+                   " ON CONFLICT (app_folded, name_folded) DO NOTHING"),
         // An upsert updates the row in place: a rewritten key keeps its id
         // (its place in the section) and its first capitalisation.
-        putValue_(db_,
-                  "INSERT INTO palvex_value (section_id, key_folded, key, value)"
-                  " VALUES ((SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2), ?3, ?4, ?5)"
-                  " ON CONFLICT (section_id, key_folded) DO UPDATE SET value = excluded.value"),
-        eraseValue_(db_,
-                    "DELETE FROM palvex_value WHERE key_folded = ?3 AND section_id ="
-                    " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
-        eraseSectionValues_(db_,
-                            "DELETE FROM palvex_value WHERE section_id ="
-                            " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
+        putValue(db,
+                 "INSERT INTO palvex_value (section_id, key_folded, key, value)"
+                 " VALUES ((SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2), ?3, ?4, ?5)"
+                 " ON CONFLICT (section_id, key_folded) DO UPDATE SET value = excluded.value"),
+        eraseValue(db,
+                   "DELETE FROM palvex_value WHERE key_folded = ?3 AND section_id ="
+                   " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
+        eraseSectionValues(db,
+                           "DELETE FROM palvex_value WHERE section_id ="
+                           " (SELECT id FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2)"),
         // A section without values goes, so that the next write names it afresh.
-        dropEmptySection_(db_,
-                          "DELETE FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2 AND NOT EXISTS"
-                          " (SELECT 1 FROM palvex_value v WHERE v.section_id = palvex_section.id)"),
-        dataVersion_(db_, "PRAGMA data_version"),
+        dropEmptySection(db,
+                         "DELETE FROM palvex_section WHERE app_folded = ?1 AND name_folded = ?2 AND NOT EXISTS"
+                         " (SELECT 1 FROM palvex_value v WHERE v.section_id = palvex_section.id)"),
+        dataVersion(db, "PRAGMA data_version"),
         // IMMEDIATE takes the write lock at once, so a read-then-write body
         // (the next catalogue index) cannot interleave with another process's.
-        begin_(db_, "BEGIN IMMEDIATE"),
+        begin(db, "BEGIN IMMEDIATE"),
         // DEFERRED takes no lock until the first read, which fixes the snapshot.
-        beginRead_(db_, "BEGIN DEFERRED"),
-        commit_(db_, "COMMIT"),
-        savepoint_(db_, "SAVEPOINT palvex_nested"),
-        rollbackToSavepoint_(db_, "ROLLBACK TO palvex_nested"),
-        releaseSavepoint_(db_, "RELEASE palvex_nested") {}
+        beginRead(db, "BEGIN DEFERRED"),
+        commit(db, "COMMIT"),
+        savepoint(db, "SAVEPOINT palvex_nested"),
+        rollbackToSavepoint(db, "ROLLBACK TO palvex_nested"),
+        releaseSavepoint(db, "RELEASE palvex_nested") {}
+
+  Connection db;  // declared first: the statements are finalized before it closes
+  Statement readValue;
+  Statement listSection;
+  Statement addSection;
+  Statement putValue;
+  Statement eraseValue;
+  Statement eraseSectionValues;
+  Statement dropEmptySection;
+  Statement dataVersion;
+  Statement begin;
+  Statement beginRead;
+  Statement commit;
+  Statement savepoint;
+  Statement rollbackToSavepoint;
+  Statement releaseSavepoint;
+};
+
+// The session of a store that can be written: the file ready for the store.
+std::unique_ptr<Session> openWritable(const std::filesystem::path& path) {
+  Connection db(path);
+  sqlite::prepareSchema(db);
+  return std::make_unique<Session>(std::move(db));
+}
+
+class SqliteStore final : public SettingsStore {
+ public:
+  // `snapshotOf` names the file when `session` is a snapshot of a full disk:
+  // the store goes back to the file itself as soon as the disk has room again.
+  explicit SqliteStore(std::unique_ptr<Session> session, std::filesystem::path snapshotOf = {})
+      : s_(std::move(session)), snapshotOf_(std::move(snapshotOf)) {}
 
   std::optional<std::string> read(std::string_view app, std::string_view section, std::string_view key) override {
-    auto run = readValue_.run({text::upper(app), text::upper(section), text::upper(key)});
+    auto run = s_->readValue.run({text::upper(app), text::upper(section), text::upper(key)});
     if (!run.next()) return std::nullopt;
     return run.text(0);
   }
@@ -67,15 +99,15 @@ class SqliteStore final : public SettingsStore {
     std::string appFolded = text::upper(app);
     std::string sectionFolded = text::upper(section);
     transaction([&] {
-      addSection_.exec({appFolded, sectionFolded, app, section});
-      putValue_.exec({appFolded, sectionFolded, text::upper(key), key, value});
+      s_->addSection.exec({appFolded, sectionFolded, app, section});
+      s_->putValue.exec({appFolded, sectionFolded, text::upper(key), key, value});
       ++ownChanges_;
     });
   }
 
   SettingPairs enumerate(std::string_view app, std::string_view section) override {
     SettingPairs pairs;
-    auto run = listSection_.run({text::upper(app), text::upper(section)});
+    auto run = s_->listSection.run({text::upper(app), text::upper(section)});
     while (run.next()) pairs.emplace_back(run.text(0), run.text(1));
     return pairs;
   }
@@ -85,9 +117,9 @@ class SqliteStore final : public SettingsStore {
     std::string sectionFolded = text::upper(section);
     bool erased = false;
     transaction([&] {
-      eraseValue_.exec({appFolded, sectionFolded, text::upper(key)});
-      erased = db_.changes() > 0;
-      dropEmptySection_.exec({appFolded, sectionFolded});
+      s_->eraseValue.exec({appFolded, sectionFolded, text::upper(key)});
+      erased = s_->db.changes() > 0;
+      s_->dropEmptySection.exec({appFolded, sectionFolded});
       ++ownChanges_;
     });
     return erased;
@@ -98,9 +130,9 @@ class SqliteStore final : public SettingsStore {
     std::string sectionFolded = text::upper(section);
     std::size_t erased = 0;
     transaction([&] {
-      eraseSectionValues_.exec({appFolded, sectionFolded});
-      erased = static_cast<std::size_t>(db_.changes());
-      dropEmptySection_.exec({appFolded, sectionFolded});
+      s_->eraseSectionValues.exec({appFolded, sectionFolded});
+      erased = static_cast<std::size_t>(s_->db.changes());
+      s_->dropEmptySection.exec({appFolded, sectionFolded});
       ++ownChanges_;
     });
     return erased;
@@ -110,46 +142,50 @@ class SqliteStore final : public SettingsStore {
   // counted here because they do not move it. Both only grow, so their sum
   // changes whenever either does.
   std::uint64_t changeToken() override {
-    auto run = dataVersion_.run({});
+    // A snapshot cannot see other processes' commits: asked whether the store
+    // changed, it first tries to go back to the file itself.
+    leaveSnapshotIfRoom();
+    auto run = s_->dataVersion.run({});
     std::int64_t version = run.next() ? run.integer(0) : 0;
     return static_cast<std::uint64_t>(version) + ownChanges_;
   }
 
   void transaction(const std::function<void()>& body) override {
-    if (db_.inTransaction()) return nestedTransaction(body);
-    begin_.exec();
+    if (s_->db.inTransaction()) return nestedTransaction(body);
+    leaveSnapshotIfRoom();
+    s_->begin.exec();
     try {
       body();
-      commit_.exec();
+      s_->commit.exec();
     } catch (...) {
-      db_.rollbackQuietly();
+      s_->db.rollbackQuietly();
       ++ownChanges_;  // values read inside the body may be gone now
       throw;
     }
   }
 
   void readTransaction(const std::function<void()>& body) override {
-    if (db_.inTransaction()) return body();
-    beginRead_.exec();
+    if (s_->db.inTransaction()) return body();
+    s_->beginRead.exec();
     try {
       body();
-      commit_.exec();
+      s_->commit.exec();
     } catch (...) {
-      db_.rollbackQuietly();
+      s_->db.rollbackQuietly();
       throw;
     }
   }
 
-  std::string describe() const override { return db_.file(); }
+  std::string describe() const override { return s_->db.file(); }
 
  private:
   // Inside a running transaction: a savepoint makes the inner body all or
   // nothing too, without ending the outer transaction.
   void nestedTransaction(const std::function<void()>& body) {
-    savepoint_.exec();
+    s_->savepoint.exec();
     try {
       body();
-      releaseSavepoint_.exec();
+      s_->releaseSavepoint.exec();
     } catch (...) {
       undoSavepoint();
       throw;
@@ -158,29 +194,29 @@ class SqliteStore final : public SettingsStore {
 
   void undoSavepoint() noexcept {
     try {
-      rollbackToSavepoint_.exec();
-      releaseSavepoint_.exec();
+      s_->rollbackToSavepoint.exec();
+      s_->releaseSavepoint.exec();
     } catch (...) {
       // The outer transaction sees the original error and rolls back.
     }
     ++ownChanges_;
   }
 
-  Connection db_;  // declared first: the statements are finalized before it closes
-  Statement readValue_;
-  Statement listSection_;
-  Statement addSection_;
-  Statement putValue_;
-  Statement eraseValue_;
-  Statement eraseSectionValues_;
-  Statement dropEmptySection_;
-  Statement dataVersion_;
-  Statement begin_;
-  Statement beginRead_;
-  Statement commit_;
-  Statement savepoint_;
-  Statement rollbackToSavepoint_;
-  Statement releaseSavepoint_;
+  // Only between transactions: no statement of the snapshot is running then.
+  void leaveSnapshotIfRoom() {
+    if (snapshotOf_.empty() || s_->db.inTransaction()) return;
+    try {
+      s_ = openWritable(snapshotOf_);
+    } catch (const sqlite::DiskFull&) {
+      return;  // still full: reads go on from the snapshot, writes say so
+    }
+    snapshotOf_.clear();
+    // The file may hold what others wrote since: every cached value is stale.
+    ++ownChanges_;
+  }
+
+  std::unique_ptr<Session> s_;
+  std::filesystem::path snapshotOf_;
   std::uint64_t ownChanges_ = 0;
 };
 
@@ -200,17 +236,16 @@ bool logIsEmpty(const std::filesystem::path& path) {
 std::shared_ptr<SettingsStore> openSqliteStore(const std::filesystem::path& path) {
   sqlite::createPrivateFile(path);
   try {
-    Connection db(path);
-    sqlite::prepareSchema(db);
-    return std::make_shared<SqliteStore>(std::move(db));
+    return std::make_shared<SqliteStore>(openWritable(path));
   } catch (const sqlite::DiskFull&) {
     // A full disk leaves no room for the log's shared index, even to read.
     // When the log holds nothing, the main file alone is the whole store:
-    // it is read as it stands, and every write says the disk is full.
+    // it is read as it stands, and every write says the disk is full until
+    // there is room again.
     if (!logIsEmpty(path)) throw;
     Connection snapshot(path, Connection::Access::SnapshotOfFullDisk);
     if (!sqlite::readableSnapshot(snapshot)) throw;
-    return std::make_shared<SqliteStore>(std::move(snapshot));
+    return std::make_shared<SqliteStore>(std::make_unique<Session>(std::move(snapshot)), path);
   }
 }
 

@@ -1,15 +1,9 @@
 // Bad input: status 1, one line on stderr, the store byte for byte unchanged.
 
-#include <sched.h>
-#include <sys/mount.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "cli_sandbox.h"
+#include "support/small_disk.h"
 
 namespace palvex::testing {
 namespace {
@@ -88,39 +82,18 @@ TEST_F(CliRefusal, DamagedStoreFileIsNamedAndLeftAsItIs) {
 TEST_F(CliRefusal, AFullDiskIsNamedWithTheFolderThatNeedsRoom) {
   const auto mounted = dir / "small";
   const auto report = dir / "report";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    // A small empty file system, seen by this process and its children only:
-    // mounted directly as root, else in a user namespace; 77 when neither is allowed.
-    const uid_t uid = ::getuid();
-    const gid_t gid = ::getgid();
-    if (::unshare(CLONE_NEWNS | (::geteuid() == 0 ? 0 : CLONE_NEWUSER)) != 0) ::_exit(77);
-    if (::geteuid() != 0 && uid != 0) {
-      std::ofstream("/proc/self/setgroups") << "deny";
-      std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
-      std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
-    }
-    std::filesystem::create_directories(mounted);
-    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("palvex-test", mounted.c_str(), "tmpfs", 0, "size=256k") != 0)
-      ::_exit(77);
+  const int status = inSmallFileSystem(mounted, [&] {
     store = mounted / "store.sqlite";
-    if (run({"set", "Oscuro", "CForm", "BackColor", "1", "--create"}).status != 0) ::_exit(2);
-    std::ofstream filler(mounted / "filler", std::ios::binary);
-    const std::string block(4096, 'x');
-    while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) && filler.flush()) {
-    }
-    if (run({"list"}).status != 0) ::_exit(3);
-    if (run({"show", "Oscuro"}).status != 0) ::_exit(4);
+    if (run({"set", "Oscuro", "CForm", "BackColor", "1", "--create"}).status != 0) return 2;
+    fillTheDisk(mounted / "filler");
+    if (run({"list"}).status != 0) return 3;
+    if (run({"show", "Oscuro"}).status != 0) return 4;
     const auto set = run({"set", "Oscuro", "CForm", "BackColor", "2"});
     write(report, std::to_string(set.status) + "\t" + set.err);
-    ::_exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot mount a small file system here";
-  ASSERT_EQ(WEXITSTATUS(status), 0) << "2: no store was made, 3: list failed, 4: show failed";
+    return 0;
+  });
+  if (status == kNoSmallFileSystem) GTEST_SKIP() << "cannot mount a small file system here";
+  ASSERT_EQ(status, 0) << "2: no store was made, 3: list failed, 4: show failed";
   const std::string result = read(report);
   EXPECT_TRUE(result.starts_with("1\tpalvex: ")) << result;
   EXPECT_NE(result.find("the disk is full: the settings store needs free space in " + mounted.string()),

@@ -17,11 +17,15 @@
 #include <vector>
 
 #include "palvex/shared_utility.h"
+#include "support/small_disk.h"
 #include "support/test_env.h"
 
 namespace palvex {
 namespace {
 
+using testing::fillTheDisk;
+using testing::inSmallFileSystem;
+using testing::kNoSmallFileSystem;
 using testing::TempDir;
 using Value = std::optional<std::string>;
 
@@ -196,6 +200,37 @@ TEST_F(SqliteStore, RefusesForeignOrDamagedFilesWithoutTouchingThem) {
     EXPECT_PALVEX_ERROR(openSqliteStore(file_), ErrorNumber::Storage, reason);
     EXPECT_TRUE(fileBytes(file_) == bytes) << "the file was modified";
   }
+}
+
+// A store opened on a full disk is read from a snapshot and refuses writes;
+// once there is room it goes back to the file: a write lands, and asking
+// whether the store changed shows what another store wrote meanwhile.
+TEST_F(SqliteStore, AStoreOpenedOnAFullDiskWritesAgainOnceThereIsRoom) {
+  const auto mounted = dir_ / "small";
+  const auto path = mounted / "store.sqlite";
+  const char* kSection = "Palvex\\Oscuro\\FORM";
+  const int status = inSmallFileSystem(mounted, [&] {
+    openSqliteStore(path)->write("Orvane", kSection, "BackColor", "1");
+    fillTheDisk(mounted / "filler");
+    auto reader = openSqliteStore(path);
+    auto writer = openSqliteStore(path);
+    if (reader->read("Orvane", kSection, "BackColor") != "1") return 2;
+    try {
+      writer->write("Orvane", kSection, "BackColor", "2");
+      return 3;
+    } catch (const Error& e) {
+      if (std::string(e.what()).find("the disk is full") == std::string::npos) return 4;
+    }
+    const auto before = reader->changeToken();
+    std::filesystem::remove(mounted / "filler");
+    writer->write("Orvane", kSection, "BackColor", "2");
+    if (reader->changeToken() == before) return 5;
+    if (reader->read("Orvane", kSection, "BackColor") != "2") return 6;
+    return openSqliteStore(path)->read("Orvane", kSection, "BackColor") == "2" ? 0 : 7;
+  });
+  if (status == kNoSmallFileSystem) GTEST_SKIP() << "cannot mount a small file system here";
+  EXPECT_EQ(status, 0) << "2: the snapshot was not read, 3: a write was taken, 4: not named a full disk, "
+                          "5: no change seen, 6: the other store's write not seen, 7: the write was lost, 125: a write threw";
 }
 
 // A soak: four host applications of one user writing into one theme at
