@@ -50,14 +50,21 @@ void frame(QPainter* p, const QRect& rect, const QColor& colour, int width = 1) 
   p->fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), colour);
 }
 
-void arrow(QPainter* p, const QRect& area, const QColor& colour, bool down) {
+// A solid triangle pointing `way`, centred in `area`, drawn as runs of
+// pixels so that its colour stays exact.
+void arrow(QPainter* p, const QRect& area, const QColor& colour, Qt::ArrowType way) {
   const int w = std::max(3, std::min(area.width(), area.height()) / 2) | 1;
   const int h = w / 2 + 1;
   const QPoint c = area.center();
-  const int top = c.y() - h / 2;
-  for (int row = 0; row < h; ++row) {
-    const int half = down ? (w / 2 - row) : row;
-    p->fillRect(QRect(c.x() - half, top + row, 2 * half + 1, 1), colour);
+  const bool across = way == Qt::LeftArrow || way == Qt::RightArrow;
+  const bool toEnd = way == Qt::DownArrow || way == Qt::RightArrow;
+  const int start = (across ? c.x() : c.y()) - h / 2;
+  for (int step = 0; step < h; ++step) {
+    const int half = toEnd ? (w / 2 - step) : step;
+    if (across)
+      p->fillRect(QRect(start + step, c.y() - half, 1, 2 * half + 1), colour);
+    else
+      p->fillRect(QRect(c.x() - half, start + step, 2 * half + 1, 1), colour);
   }
 }
 
@@ -95,6 +102,22 @@ void checkBox(QPainter* p, const QStyleOption* option, const PaintState& state) 
       p->fillRect(QRect(inside.left() + x, inside.top() + y, 1, 3), mark);
     }
   }
+}
+
+// The common style paints a scroll bar as nothing at all. Here: a flat
+// groove in the scroll-bar colour (the Button role, where the system colours
+// put it), a handle halfway to the arrows' ink, and an arrow at each end.
+void scrollBar(QPainter* p, const QStyleOptionSlider& bar, const QRect& handle, const QRect& back,
+               const QRect& forward) {
+  const QColor groove = bar.palette.color(QPalette::Button);
+  const QColor ink = bar.palette.color(QPalette::ButtonText);
+  p->fillRect(bar.rect, groove);
+  const bool vertical = bar.orientation == Qt::Vertical;
+  // Nothing to scroll: no handle, as in the platform styles.
+  if (bar.maximum > bar.minimum && !handle.isEmpty())
+    p->fillRect(vertical ? handle.adjusted(2, 0, -2, 0) : handle.adjusted(0, 2, 0, -2), mix(groove, ink));
+  arrow(p, back, ink, vertical ? Qt::UpArrow : Qt::LeftArrow);
+  arrow(p, forward, ink, vertical ? Qt::DownArrow : Qt::RightArrow);
 }
 
 void tabShape(QPainter* p, const QStyleOptionTab* tab, const PaintState& state) {
@@ -186,7 +209,7 @@ void menuItem(const QStyle* style, QPainter* p, const QStyleOptionMenuItem* mi) 
   if (!shortcut.isEmpty()) p->drawText(text, flags | Qt::AlignRight, shortcut);
   p->restore();
   if (mi->menuItemType == QStyleOptionMenuItem::SubMenu)
-    arrow(p, QRect(r.right() - margin - 8, r.top(), 8, r.height()), ink, false);
+    arrow(p, QRect(r.right() - margin - 8, r.top(), 8, r.height()), ink, Qt::RightArrow);
   (void)style;
 }
 
@@ -377,6 +400,14 @@ void FlatStyle::drawControl(ControlElement element, const QStyleOption* option, 
 
 void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* p,
                                    const QWidget* widget) const {
+  if (control == CC_ScrollBar) {
+    if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+      scrollBar(p, *bar, subControlRect(control, option, SC_ScrollBarSlider, widget),
+                subControlRect(control, option, SC_ScrollBarSubLine, widget),
+                subControlRect(control, option, SC_ScrollBarAddLine, widget));
+      return;
+    }
+  }
   if (control == CC_GroupBox && stateOf(widget)) {
     if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
       QStyleOptionGroupBox copy(*box);
@@ -391,7 +422,7 @@ void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     if (control == CC_ComboBox) {
       textField(p, option->rect, option->palette, *state);
       const QRect button = subControlRect(control, option, SC_ComboBoxArrow, widget);
-      arrow(p, button, option->palette.color(QPalette::Text), true);
+      arrow(p, button, option->palette.color(QPalette::Text), Qt::DownArrow);
       return;
     }
     if (control == CC_SpinBox) {
@@ -399,8 +430,8 @@ void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
       const auto* spin = qstyleoption_cast<const QStyleOptionSpinBox*>(option);
       if (spin && spin->buttonSymbols != QAbstractSpinBox::NoButtons) {
         const QColor ink = option->palette.color(QPalette::Text);
-        arrow(p, subControlRect(control, option, SC_SpinBoxUp, widget), ink, false);
-        arrow(p, subControlRect(control, option, SC_SpinBoxDown, widget), ink, true);
+        arrow(p, subControlRect(control, option, SC_SpinBoxUp, widget), ink, Qt::UpArrow);
+        arrow(p, subControlRect(control, option, SC_SpinBoxDown, widget), ink, Qt::DownArrow);
       }
       return;
     }
@@ -410,7 +441,7 @@ void FlatStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     // host's own, or one the theme leaves alone) gets a field in its palette.
     p->fillRect(option->rect, option->palette.brush(QPalette::Base));
     frame(p, option->rect, option->palette.color(QPalette::Mid));
-    arrow(p, subControlRect(control, option, SC_ComboBoxArrow, widget), option->palette.color(QPalette::Text), true);
+    arrow(p, subControlRect(control, option, SC_ComboBoxArrow, widget), option->palette.color(QPalette::Text), Qt::DownArrow);
     return;
   }
   QProxyStyle::drawComplexControl(control, option, p, widget);

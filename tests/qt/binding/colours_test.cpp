@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -482,6 +483,34 @@ TEST_F(ColoursTest, TabCaptionsStayLegibleOnTheTabsTheThemeGives) {
           << "tab " << tab << " on " << toQColor(fill.tab).name().toStdString() << " should draw in "
           << fill.ink.name().toStdString();
     }
+  }
+}
+
+// Scroll bars of a themed widget show a groove in the scroll-bar colour, a
+// handle and both arrows, across and down.
+TEST_F(ColoursTest, ScrollBarsShowTheirHandleAndArrows) {
+  QWidget window;
+  auto* grid = new QTableWidget(40, 12, &window);
+  grid->setGeometry(0, 0, 220, 160);
+  window.resize(220, 160);
+  showActive(&window);
+  tema_->configurarFormulario(object(&window));
+  settle();
+  const QImage image = shot(&window);
+  for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()}) {
+    const bool vertical = bar->orientation() == Qt::Vertical;
+    const std::string which = vertical ? "vertical" : "horizontal";
+    ASSERT_TRUE(bar->isVisible()) << which;
+    const int extent = vertical ? bar->width() : bar->height();
+    const int length = vertical ? bar->height() : bar->width();
+    auto at = [&](int along) { return vertical ? QPoint(extent / 2, along) : QPoint(along, extent / 2); };
+    auto end = [&](int along) { return vertical ? QRect(0, along, extent, extent) : QRect(along, 0, extent, extent); };
+    const QColor groove = bar->palette().color(QPalette::Button);
+    const QColor ink = bar->palette().color(QPalette::ButtonText);
+    EXPECT_EQ(pixel(image, bar, at(length - extent - 3)), groove) << which << ": the groove";
+    EXPECT_NE(pixel(image, bar, at(extent + 3)), groove) << which << ": the handle, at the start";
+    EXPECT_GE(countColour(image, bar, ink, end(0)), 4) << which << ": the arrow back";
+    EXPECT_GE(countColour(image, bar, ink, end(length - extent)), 4) << which << ": the arrow forward";
   }
 }
 
