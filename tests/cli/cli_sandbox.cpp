@@ -1,12 +1,14 @@
 #include "cli_sandbox.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 namespace palvex::testing {
 
@@ -24,16 +26,24 @@ CliTest::Child CliTest::start(const Args& args, bool terminal) {
   if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0))
     throw std::runtime_error("no pseudo-terminal available");
   const std::string tty = terminal ? ::ptsname(master) : "";
+  // Holding the other side open ourselves keeps read() from failing with EIO
+  // when the child closes it: the kernel may report that hang-up before it
+  // has handed over the child's last output, which would then be lost.
+  const int slave = terminal ? ::open(tty.c_str(), O_RDWR | O_NOCTTY) : -1;
+  if (terminal && slave < 0) throw std::runtime_error("cannot open " + tty);
 
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("cannot start " + argv[0]);
-  if (pid > 0) return {pid, master};
+  if (pid > 0) return {pid, master, slave};
   // The child. The test is single-threaded, so allocating before exec is safe.
   const auto number = std::to_string(::getpid());
   ::dup2(::open("/dev/null", O_RDONLY), 0);
-  ::dup2(::open(terminal ? tty.c_str() : at("out." + number).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+  ::dup2(terminal ? slave : ::open(at("out." + number).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
   ::dup2(::open(at("err." + number).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-  if (terminal) ::close(master);
+  if (terminal) {
+    ::close(master);
+    ::close(slave);
+  }
   ::clearenv();
   for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
   std::vector<char*> argp;
@@ -43,15 +53,44 @@ CliTest::Child CliTest::start(const Args& args, bool terminal) {
   ::_exit(127);
 }
 
-RunResult CliTest::finish(Child child) {
-  std::string shown;  // a terminal is read until the child's side closes and read() fails with EIO
+namespace {
+
+// Everything a child wrote to the terminal whose master side is `master`,
+// while it runs and after it exits. Once it has exited, a marker written
+// through our own `slave` end comes out after all of the child's output, so
+// reading up to the marker drains it without guessing how long to wait.
+std::string readTerminal(int master, int slave, pid_t pid, int& status) {
+  std::string shown;
   char buffer[4096];
-  for (ssize_t n = 0;
-       child.terminal >= 0 && ((n = ::read(child.terminal, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR));)
+  const auto readSome = [&] {
+    const ssize_t n = ::read(master, buffer, sizeof buffer);
     if (n > 0) shown.append(buffer, static_cast<std::size_t>(n));
-  if (child.terminal >= 0) ::close(child.terminal);
+  };
+  for (;;) {
+    pollfd ready{master, POLLIN, 0};
+    if (::poll(&ready, 1, 20) > 0 && (ready.revents & POLLIN)) readSome();
+    else if (::waitpid(pid, &status, WNOHANG) == pid) break;
+  }
+  static constexpr std::string_view marker = "\x01end of output\x01";
+  if (::write(slave, marker.data(), marker.size()) != static_cast<ssize_t>(marker.size()))
+    throw std::runtime_error("cannot write to the test's terminal");
+  while (!shown.ends_with(marker)) readSome();
+  shown.resize(shown.size() - marker.size());
+  return shown;
+}
+
+}  // namespace
+
+RunResult CliTest::finish(Child child) {
   int status = 0;
-  while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+  std::string shown;
+  if (child.terminal >= 0) {
+    shown = readTerminal(child.terminal, child.slave, child.pid, status);
+    ::close(child.slave);
+    ::close(child.terminal);
+  } else {
+    while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+    }
   }
   const auto number = std::to_string(child.pid);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, child.terminal >= 0 ? shown : read(at("out." + number)),

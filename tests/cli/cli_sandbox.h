@@ -28,6 +28,7 @@ class CliTest : public ::testing::Test {
   struct Child {
     pid_t pid;
     int terminal;  // the pseudo-terminal's master side, or -1
+    int slave;     // our own hold on its other side, or -1
   };
 
   CliTest();
