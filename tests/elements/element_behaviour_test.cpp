@@ -1,6 +1,5 @@
 // What the shared table cannot show: the grid's 16-bit border style, the
-// descriptor objects, the button's Enabled state, the factory and the shared
-// accessors' reloads.
+// button's Enabled state and the factory.
 
 #include <gtest/gtest.h>
 
@@ -30,39 +29,9 @@ TEST_F(ElementBehaviour, GridBorderStyleIsSixteenBitsWideAtCreationAndAfter) {
   EXPECT_EQ(globales::state().sharedElements[1], grid) << "a failed creation keeps the previous element";
 
   EXPECT_PALVEX_ERROR(grid->set("BORDERSTYLE", Variant(40000)), ErrorNumber::Overflow, "");
-  EXPECT_PALVEX_ERROR(grid->setValue(CGrid::kBorderStyle, -32769), ErrorNumber::Overflow, "borderStyle");
   EXPECT_EQ(grid->borderStyle(), 7);
   grid->set("borderStyle", Variant(-32768));
   EXPECT_EQ(grid->get("borderStyle"), Variant(std::int16_t{-32768}));
-}
-
-TEST_F(ElementBehaviour, TabStripReadsTheBorderColoursBeforeTheHoverColour) {
-  // Both overflow: the creation fails at whichever its reading order meets first.
-  storeValue("BUTTON", "TabBorderColorHover", "99999999999");
-  storeValue("BUTTON", "TabBorderColor", "99999999999");
-  EXPECT_PALVEX_ERROR(CTabStrip::create(), ErrorNumber::Overflow, "Palvex\\Default\\BUTTON\\TabBorderColor = ");
-}
-
-TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
-  auto grid = CGrid::create();
-  auto collection = grid->call("propDesc").toObject();
-  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(0)}), ErrorNumber::Subscript, "position 0");
-  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(11)}), ErrorNumber::Subscript, "position 11");
-  auto border = collection->call("Item", {Variant(10)}).toObject();
-  EXPECT_EQ(border->typeName(), "DescriptorPropiedad");
-  EXPECT_EQ(border->get("propName").toString(), "borderStyle");
-  EXPECT_EQ(border->get("propType").toInt32(), 1);
-  EXPECT_EQ(border->get("numMin").toInt32(), 0);
-  EXPECT_EQ(border->get("numMax").toInt32(), 1);
-  const auto items = collection->enumerate();
-  ASSERT_EQ(items.size(), 10u);
-  EXPECT_EQ(items[5].toObject()->get("propName").toString(), "ForeColorFixed");
-
-  auto first = collection->call("Item", {Variant(1)}).toObject();
-  first->set("valor", Variant(123));
-  EXPECT_EQ(first->get("valor").toInt32(), 123);
-  EXPECT_EQ(grid->call("PROPDESC").toObject()->call("Item", {Variant(1)}).toObject()->get("valor").toInt32(), 0xFFFFFF);
-  EXPECT_EQ(grid->BackColor(), 0xFFFFFF);
 }
 
 TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {
@@ -104,34 +73,9 @@ TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {
   Variant result;
   std::vector<Variant> args{Variant(1)};
   EXPECT_EQ(label->tryCall("foreColor", args, result), Lookup::NoMember);
-  EXPECT_EQ(label->call("FORECOLOR").toInt32(), 0x404040);
   EXPECT_PALVEX_ERROR(label->set("foreColor", Variant("azul")), ErrorNumber::TypeMismatch, "");
   EXPECT_EQ(label->foreColor(), 0x404040);
-  EXPECT_EQ(label->tryGet("Colour", result), Lookup::NoMember);
   EXPECT_EQ(label->trySet("Colour", Variant(1)), Lookup::NoMember);
-}
-
-TEST_F(ElementBehaviour, RenamingKeepsTheSharedElementsAndSelectingGivesAFreshOnePerCall) {
-  auto kept = globales::sharedForm();
-  globales::setCurrentThemeName("Claro");  // a rename: the values stay
-  EXPECT_EQ(tema_->getTema(), "Claro");
-  EXPECT_FALSE(globales::reloadElements());
-  EXPECT_EQ(globales::sharedElement("cform"), kept);
-
-  tema_->setTema("Oscuro");
-  storeValue("FORM", "BackColor", "4210752");
-  auto fresh = globales::sharedForm();
-  auto another = globales::sharedForm();
-  EXPECT_TRUE(fresh != kept && another != fresh) << "a fresh element per call while reloading";
-  EXPECT_EQ(another->BackColor(), 0x404040);
-  globales::setReloadElements(false);
-  EXPECT_EQ(globales::sharedForm(), another);
-
-  EXPECT_PALVEX_ERROR(globales::sharedElement("CButton"), ErrorNumber::InvalidCall, "CCommandButton");
-  globales::resetEngine();
-  EXPECT_EQ(globales::firstTema(), nullptr);
-  EXPECT_EQ(globales::currentThemeName(), "");
-  EXPECT_EQ(globales::formBackColorCache(), 0);
 }
 
 }  // namespace

@@ -51,12 +51,6 @@ std::int32_t encoded(std::size_t slot, std::size_t position) {
   return static_cast<std::int32_t>(100 * (slot + 1) + position);  // fits the 16-bit border style too
 }
 
-const std::function<std::shared_ptr<Element>()> kSharedAccessors[] = {
-    globales::sharedButton,   globales::sharedGrid,  globales::sharedText,    globales::sharedTabStrip,
-    globales::sharedCheckBox, globales::sharedLabel, globales::sharedToolBar, globales::sharedStatusBar,
-    globales::sharedForm,     globales::sharedShape,
-};
-
 std::string className(const ::testing::TestParamInfo<std::size_t>& info) {
   return std::string(elementClassNames()[info.param]);
 }
@@ -93,14 +87,10 @@ class EveryElement : public testing::ElementTest, public ::testing::WithParamInt
   const FixtureClass& fixture = fixtureFor(elementClassNames()[slot]);
 };
 
-TEST_P(EveryElement, HasItsClassAndSharedSlotAndEachKeyFeedsItsPropertyAndIsWrittenBack) {
+TEST_P(EveryElement, HasItsClassAndEachKeyFeedsItsPropertyAndIsWrittenBack) {
   storeEncodedTheme();
   auto element = createElement(fixture.className);
   EXPECT_EQ(element->typeName(), fixture.className);
-  auto shared = kSharedAccessors[slot]();
-  EXPECT_EQ(shared->typeName(), fixture.className);
-  EXPECT_EQ(globales::state().sharedElements[slot], shared);
-
   const auto descriptors = element->propDesc();
   ASSERT_EQ(descriptors.size(), fixture.keys.size());
   SettingPairs written;

@@ -39,9 +39,7 @@ TEST_F(WindowElementsTest, ToolbarStyleChoosesTheClassAndEachClassKeepsOneBrush)
   }
   EXPECT_EQ(brushColour(classBackground("MSVB_LIB_TOOLBAR")), 0x00FF00);
   EXPECT_EQ(brushColour(first), std::nullopt) << "the replaced brush is deleted";
-  const BrushCounts counts = brushCounts();
-  EXPECT_EQ(counts.live, 2u);
-  EXPECT_EQ(counts.classBackgrounds, 2u);
+  EXPECT_EQ(brushCounts().live, 2u);
 }
 
 TEST_F(WindowElementsTest, ToolbarFailuresReachTheCallerWithoutLeakingABrush) {
@@ -50,30 +48,19 @@ TEST_F(WindowElementsTest, ToolbarFailuresReachTheCallerWithoutLeakingABrush) {
   childless->declare("Style", Variant(0)).declare("hwnd", Variant(createWindow("ToolbarWindow32")));
   EXPECT_NO_THROW(element->Aplicar(Variant(childless)));
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Toolbar", {"hwnd"}))), ErrorNumber::NoSuchMember, "Style");
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Toolbar", {"Style"}))), ErrorNumber::NoSuchMember, "hwnd");
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(Nothing{})), ErrorNumber::ObjectNotSet, "");
+  EXPECT_PALVEX_ERROR(CStatusBar::create()->Aplicar(Variant(makeControl("StatusBar", {}))), ErrorNumber::NoSuchMember,
+                      "hwnd");
   EXPECT_EQ(brushCounts().live, 0u);
 }
 
-TEST_F(WindowElementsTest, StatusBarGetsOneColourMessagePerApplicationWhateverItsTag) {
-  using Message = std::tuple<HWND, UINT, WPARAM, LPARAM>;
-  struct Log : Listener {
-    std::vector<Message> messages;
-    void messageSent(HWND w, UINT m, WPARAM wp, LPARAM lp) override { messages.emplace_back(w, m, wp, lp); }
-  } log;
-  addListener(&log);
+TEST_F(WindowElementsTest, StatusBarTakesItsColourWhateverItsTag) {
   const HWND window = createWindow("msctls_statusbar32");
   auto bar = makeControl("StatusBar", {}, "ThemeOverride");
   bar->declare("hWnd", Variant(window));  // read as "hwnd": names are case-blind
   auto element = CStatusBar::create();
   element->setBackColor(static_cast<std::int32_t>(0x8000000Fu));
   element->Aplicar(Variant(bar));
-  removeListener(&log);
-  EXPECT_EQ(log.messages, (std::vector<Message>{{window, SB_SETBKCOLOR, 0, -2147483633}}));
   EXPECT_EQ(statusBarColour(window), -2147483633);
-
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("StatusBar", {}))), ErrorNumber::NoSuchMember, "hwnd");
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(Nothing{})), ErrorNumber::ObjectNotSet, "");
 }
 
 TEST_F(WindowElementsTest, ShapeHonoursTheMarkerAndLetsFailuresThrough) {
@@ -86,9 +73,6 @@ TEST_F(WindowElementsTest, ShapeHonoursTheMarkerAndLetsFailuresThrough) {
   EXPECT_TRUE(marked->writes().empty());
 
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(Nothing{})), ErrorNumber::ObjectNotSet, "");
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Shape", {}))), ErrorNumber::NoSuchMember, "borderColor");
-  EXPECT_PALVEX_ERROR(element->Aplicar(Variant(makeControl("Shape", {"borderColor"}, nullptr))),
-                      ErrorNumber::NoSuchMember, "Tag");
   auto unreadable = makeControl("Shape", {"borderColor"});
   unreadable->failOnRead("Tag", Error(ErrorNumber::TypeMismatch, "tag ilegible"));
   EXPECT_PALVEX_ERROR(element->Aplicar(Variant(unreadable)), ErrorNumber::TypeMismatch, "tag ilegible");
@@ -109,7 +93,6 @@ TEST_F(WindowElementsTest, HostShapesAreIndependentButShareTheirKey) {
   first->Update();
   EXPECT_EQ(section("SHAPE"), (SettingPairs{{"BorderColor", "1"}}));
   EXPECT_EQ(shared->borderColor(), 255);
-  EXPECT_EQ(CShape::create()->borderColor(), 1);
 }
 
 }  // namespace

