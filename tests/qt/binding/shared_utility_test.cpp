@@ -34,13 +34,9 @@ TEST_F(SharedUtilityTest, MessagesAndQuestionsAreModalMessageBoxes) {
   sharedUtility().showMessage("Numero inválido o fuera de rango");
   EXPECT_EQ(shown, QStringLiteral("Numero inválido o fuera de rango"));
 
-  struct {
-    QMessageBox::StandardButton answer;
-    bool expected;
-  } const cases[] = {{QMessageBox::Yes, true}, {QMessageBox::No, false}};
-  for (const auto& c : cases) {
-    answerWhenShown(c.answer, &shown);
-    EXPECT_EQ(sharedUtility().askConfirmation("Crear nueva combinacion", 0, ""), c.expected);
+  for (const bool yes : {true, false}) {
+    answerWhenShown(yes ? QMessageBox::Yes : QMessageBox::No, &shown);
+    EXPECT_EQ(sharedUtility().askConfirmation("Crear nueva combinacion", 0, ""), yes);
     EXPECT_EQ(shown, QStringLiteral("Crear nueva combinacion"));
   }
 }
