@@ -6,7 +6,6 @@
 #include <string>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +21,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "binding_fixture.h"
@@ -70,13 +68,6 @@ QWidget* frameWithChild(QWidget* parent) {
   return frame;
 }
 
-QWidget* toolButtonOnToolbar(QWidget* parent) {
-  auto* bar = new QToolBar(parent);
-  auto* button = new QToolButton;
-  bar->addWidget(button);
-  return button;
-}
-
 // How the engine sees a widget: its type name, its ControlClass when it
 // declares one (even an empty one), and whether it is a form.
 std::string seen(QWidget* widget) {
@@ -102,7 +93,6 @@ TEST_F(MappingTest, EveryKindOfWidgetIsSeenAsTheTableSays) {
       {"top-level plain widget", [](QWidget*) -> QWidget* { return new QWidget; }, "Form form"},
       {"frame holding children", frameWithChild, "Frame"},
       {"empty frame", make<QFrame>(), "Shape"},
-      {"tool button on a toolbar", toolButtonOnToolbar, "ToolbarButton"},
       {"suite text box", make<skinText>(), "skinText class TEXT"},
       {"suite combo", make<skinCombo>(), "skinCombo class TEXT"},
       {"suite tabs", make<skinTabs>(), "skinTabs class TAB"},
@@ -165,7 +155,6 @@ TEST_F(MappingTest, ControlsListsPlacedWidgetsDepthFirstAndNoInnerParts) {
   auto* group = named<QGroupBox>("group", central);
   layout->addWidget(group);
   named<QLabel>("groupLabel", group);
-  named<QComboBox>("groupCombo", group)->setEditable(true);
 
   auto* tabs = named<QTabWidget>("tabs", central);
   layout->addWidget(tabs);
@@ -204,13 +193,13 @@ TEST_F(MappingTest, ControlsListsPlacedWidgetsDepthFirstAndNoInnerParts) {
   window.setStatusBar(named<QStatusBar>("status", nullptr));
 
   const std::vector<std::string> expected = {
-      "group",    "groupLabel", "groupCombo", "tabs",      "pageEdit",   "pageCheck", "scroll",
+      "group",    "groupLabel", "tabs",      "pageEdit",   "pageCheck", "scroll",
       "scrollButton", "splitter", "splitLeft", "splitRight", "stack",  "stackRadio", "suiteTabs",
       "suitePageLabel", "suiteNumber", "toolbar", "status"};
   EXPECT_EQ(namesOf(&window), expected);
 
   // A container that is not a form lists its own.
-  EXPECT_EQ(namesOf(group), (std::vector<std::string>{"groupLabel", "groupCombo"}));
+  EXPECT_EQ(namesOf(group), (std::vector<std::string>{"groupLabel"}));
   Variant none;
   EXPECT_EQ(adapter(tabs->findChild<QLineEdit*>()).tryGet("Controls", none), Lookup::NoMember);
 }

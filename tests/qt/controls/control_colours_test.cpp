@@ -101,25 +101,29 @@ QPoint currentTabPoint(QWidget* w, int fromLeft) {
   const QRect r = as<skinTabs>(w)->tabRect(0);
   return {r.left() + fromLeft, r.center().y()};
 }
+QRect boxOf(QWidget* w) {
+  if (auto* check = as<skinCheck>(w)) return check->boxRect();
+  return as<plainCheck>(w)->boxRect();
+}
+QPoint boxCorner(QWidget* w) { return boxOf(w).topLeft(); }
+QPoint boxCentre(QWidget* w) { return boxOf(w).center(); }
+QRect besideBox(QWidget* w) { return w->rect().adjusted(boxOf(w).right() + 2, 0, 0, 0); }
+QPoint beforeArrow(QWidget* w) { return {as<skinCombo>(w)->arrowRect().left() - 6, w->height() / 2}; }
+QPoint inArrow(QWidget* w) { return as<skinCombo>(w)->arrowRect().center() + QPoint(0, -1); }
 
 const std::vector<ControlCase>& cases() {
   static const std::vector<ControlCase> table{
       {"skinText", "", {160, 30}, kTextColours, [](QWidget* w) { as<QLineEdit>(w)->setText("HIll"); },
        textProbes(at(rightInside), textIn(leftHalf))},
       {"skinCombo", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinCombo>(w)->setText("HIll"); },
-       textProbes(at([](QWidget* w) { return QPoint(as<skinCombo>(w)->arrowRect().left() - 6, w->height() / 2); }),
-                  textIn(leftHalf),
-                  {{kUnfocused, "arrow", "foreColor",
-                    at([](QWidget* w) { return as<skinCombo>(w)->arrowRect().center() + QPoint(0, -1); })},
-                   {kFocused, "arrow", "foreColorFocused",
-                    at([](QWidget* w) { return as<skinCombo>(w)->arrowRect().center() + QPoint(0, -1); })}})},
+       textProbes(at(beforeArrow), textIn(leftHalf),
+                  {{kUnfocused, "arrow", "foreColor", at(inArrow)}, {kFocused, "arrow", "foreColorFocused", at(inArrow)}})},
       {"skinCombo", "ListOnly", {160, 30}, kTextColours,
        [](QWidget* w) {
          as<skinCombo>(w)->setEditable(false);
          as<skinCombo>(w)->setText("HIll");
        },
-       textProbes(at([](QWidget* w) { return QPoint(as<skinCombo>(w)->arrowRect().left() - 6, w->height() / 2); }),
-                  textIn(leftHalf))},
+       textProbes(at(beforeArrow), textIn(leftHalf))},
       {"skinList", "", {160, 100}, kTextColours,
        [](QWidget* w) { as<QListWidget>(w)->addItems({"HIll", "HIll"}); },
        textProbes(at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }),
@@ -158,23 +162,20 @@ const std::vector<ControlCase>& cases() {
          as<QAbstractButton>(w)->setText("HIll");
          as<QAbstractButton>(w)->setChecked(true);
        },
-       {{kAll, "box", "CheckColor", at([](QWidget* w) { return as<skinCheck>(w)->boxRect().topLeft(); })},
-        {kAll, "mark", "CheckColor", at([](QWidget* w) { return as<skinCheck>(w)->boxRect().center(); })},
-        {kAll, "caption", "foreColor",
-         textIn([](QWidget* w) { return w->rect().adjusted(as<skinCheck>(w)->boxRect().right() + 2, 0, 0, 0); })}}},
+       {{kAll, "box", "CheckColor", at(boxCorner)},
+        {kAll, "mark", "CheckColor", at(boxCentre)},
+        {kAll, "caption", "foreColor", textIn(besideBox)}}},
       {"plainCheck", "", {160, 30}, {"foreColor", "foreColorFocused", "foreColorDisabled"},
        [](QWidget* w) {
          as<QAbstractButton>(w)->setText("HIll");
          as<QAbstractButton>(w)->setChecked(true);
        },
-       {{kNormal, "box", "foreColor", at([](QWidget* w) { return as<plainCheck>(w)->boxRect().topLeft(); })},
-        {kNormal, "mark", "foreColor", at([](QWidget* w) { return as<plainCheck>(w)->boxRect().center(); })},
-        {kFocused, "mark", "foreColorFocused", at([](QWidget* w) { return as<plainCheck>(w)->boxRect().center(); })},
-        {kDisabled, "mark", "foreColorDisabled", at([](QWidget* w) { return as<plainCheck>(w)->boxRect().center(); })},
-        {kFocused, "caption", "foreColorFocused",
-         textIn([](QWidget* w) { return w->rect().adjusted(as<plainCheck>(w)->boxRect().right() + 2, 0, 0, 0); })},
-        {kDisabled, "caption", "foreColorDisabled",
-         textIn([](QWidget* w) { return w->rect().adjusted(as<plainCheck>(w)->boxRect().right() + 2, 0, 0, 0); })}}},
+       {{kNormal, "box", "foreColor", at(boxCorner)},
+        {kNormal, "mark", "foreColor", at(boxCentre)},
+        {kFocused, "mark", "foreColorFocused", at(boxCentre)},
+        {kDisabled, "mark", "foreColorDisabled", at(boxCentre)},
+        {kFocused, "caption", "foreColorFocused", textIn(besideBox)},
+        {kDisabled, "caption", "foreColorDisabled", textIn(besideBox)}}},
       {"skinTabs", "", {300, 100},
        {"TabBackColor", "TabBackColorSelected", "TabBorderColorHover", "TabInnerBorder", "TabInnerBorderSelected",
         "TabBorderColor", "TabBorderColorSelected", "borderColor", "foreColor"},
