@@ -1,5 +1,4 @@
-// The suite's utility component for Qt hosts: modal message boxes, and the
-// INI path where the core looks for it.
+// The suite's utility component for Qt hosts: modal message boxes.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,14 +38,6 @@ TEST_F(SharedUtilityTest, MessagesAndQuestionsAreModalMessageBoxes) {
     EXPECT_EQ(sharedUtility().askConfirmation("Crear nueva combinacion", 0, ""), yes);
     EXPECT_EQ(shown, QStringLiteral("Crear nueva combinacion"));
   }
-}
-
-TEST_F(SharedUtilityTest, TheIniPathIsTheCoresDefault) {
-  std::string file = "Orvane.ini";
-  std::string app = "Orvane";
-  std::string expectedFile = file;
-  std::string expectedApp = app;
-  EXPECT_EQ(sharedUtility().iniPath(file, app), makeDefaultSharedUtility()->iniPath(expectedFile, expectedApp));
 }
 
 }  // namespace

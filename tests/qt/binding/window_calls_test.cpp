@@ -1,7 +1,6 @@
 // Forms, toolbars, status bars, menu bars and menus in the window-call
-// layer: colours given through the window calls landing on the widgets, a
-// form's menu bar found wherever it sits, and no handle or brush left behind
-// by widgets that come and go.
+// layer: colours given through the window calls landing on the widgets, and
+// no handle or brush left behind by widgets that come and go.
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -9,7 +8,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 #include "binding_fixture.h"
 #include "palvex/win32.h"
@@ -58,20 +56,6 @@ TEST_F(WindowCallsTest, TheDefaultStatusBarColourGivesBackTheStylesOwn) {
   settle();
   EXPECT_EQ(backgroundOf(status).name(), own.name());
   EXPECT_FALSE(status->autoFillBackground());
-}
-
-// A form that is no main window has its menu bar in its layout, or as a
-// plain child; either way its window shows the bar's menus.
-TEST_F(WindowCallsTest, AFormThatIsNoMainWindowFindsItsMenuBar) {
-  for (const bool inLayout : {true, false}) {
-    QWidget form;
-    auto* bar = new QMenuBar(&form);
-    bar->addMenu(QStringLiteral("File"));
-    if (inLayout) (new QVBoxLayout(&form))->setMenuBar(bar);
-    const HMENU menu = GetMenu(windowOf(&form));
-    ASSERT_TRUE(IsMenu(menu)) << inLayout;
-    EXPECT_EQ(GetMenuItemCount(menu), 1) << inLayout;
-  }
 }
 
 TEST_F(WindowCallsTest, WidgetChurnLeavesNoWindowMenuOrBrushBehind) {

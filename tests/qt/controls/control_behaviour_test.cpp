@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "palvex/object.h"
+#include "palvex/property_bag.h"
 #include "palvex/qt/controls.h"
 #include "palvex/qt/controls_ui_loader.h"
 #include "palvex/system_colours.h"
@@ -29,36 +29,14 @@ std::string css(int colourRef) { return testing::name(qcolour(colourRef)); }
 
 // ---------------------------------------------------------------- the engine's ways in
 
-// Which ControlClass each class declares is checked where the engine reads
-// it, in the binding's mapping tests.
-TEST(ControlProtocol, TheFactoryMakesEverySuiteControlButNoInnerPart) {
-  ASSERT_EQ(controlClassNames().size(), 14);
-  for (const QString& name : controlClassNames()) {
-    std::unique_ptr<QWidget> control(createControl(name));
-    EXPECT_TRUE(isSuiteControl(control.get())) << name.toStdString();
-  }
-  skinNumber number;
-  EXPECT_FALSE(isSuiteControl(number.lineEdit())) << "inner editors are no controls of their own";
-  EXPECT_EQ(createControl("QPushButton"), nullptr);
-}
-
-// A theme as the engine hands it over, that knows its BackColor but cannot
-// answer for its LabelColor.
-class HalfTema : public Object {
- public:
-  std::string typeName() const override { return "Tema"; }
-  Lookup tryGet(std::string_view name, Variant& out) override {
-    if (name != "BackColor") return Lookup::NoMember;
-    out = 5;
-    return Lookup::Found;
-  }
-};
-
+// A theme that cannot answer, or no theme at all, leaves the button as it was.
 TEST(RoundButton, KeepsItsColoursWhenTheArgumentIsNoUsableTheme) {
   roundButton button;
   const int face = button.BackColor();
   const int label = button.foreColor();
-  const ObjectRef half = std::make_shared<HalfTema>();
+  // Both colours are read before either is set: this one has no LabelColor.
+  const ObjectRef half = PropertyBag::make("Tema");
+  static_cast<PropertyBag&>(*half).declare("BackColor", 5);
   for (const QVariant& argument : {QVariant(42), QVariant::fromValue(ObjectRef()), QVariant::fromValue(half)}) {
     button.aplicarTema(argument);
     EXPECT_EQ(button.BackColor(), face) << argument.typeName();
@@ -111,16 +89,6 @@ TEST_F(SystemColours, AreResolvedWhenTheControlPaintsSoAPaletteChangeShowsAtTheN
   }
 }
 
-TEST_F(SystemColours, AValueThatNamesNothingPaintsThePropertysDefault) {
-  auto* label = new boxedLabel;
-  Host host(label, {100, 30});
-  label->setBackColor(static_cast<int>(systemColour(0x63)));
-  label->setBorderColor(0x7F000000);
-  const QImage image = host.grab();
-  EXPECT_EQ(pixelAt(image, {50, 15}), css(0xFFFFFF));
-  EXPECT_EQ(pixelAt(image, {0, 15}), css(0xFDB6A2));
-}
-
 TEST(DropDowns, ShowTheColoursOfTheirBox) {
   auto* combo = new skinCombo;
   combo->addItems({"HIll", "HIll", "HIll"});
@@ -153,9 +121,6 @@ const char* const kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
   <widget class="palvex::qt::skinText" name="nameText">
    <property name="maxLength"><number>20</number></property>
   </widget>
-  <widget class="skinTabs" name="tabs">
-   <property name="tabs"><stringlist><string>Tab 1</string><string>Tab 2</string></stringlist></property>
-  </widget>
   <widget class="QPushButton" name="stockButton"/>
  </widget>
  <resources/>
@@ -180,9 +145,6 @@ TEST(UiLoader, MakesTheSuiteControlsOfAFormAndSetsTheirProperties) {
   auto* name = form->findChild<skinText*>("nameText");
   ASSERT_NE(name, nullptr) << "namespaced class names load too";
   EXPECT_EQ(name->maxLength(), 20);
-  auto* tabs = form->findChild<skinTabs*>("tabs");
-  ASSERT_NE(tabs, nullptr);
-  EXPECT_EQ(tabs->tabs(), QStringList({"Tab 1", "Tab 2"}));
   EXPECT_NE(form->findChild<QPushButton*>("stockButton"), nullptr) << "stock widgets are still QUiLoader's";
 }
 
