@@ -1,5 +1,6 @@
 // What the shared table cannot show: the grid's 16-bit border style, the
-// button's Enabled state and the factory.
+// descriptor objects, change notification, the button's Enabled state and
+// the factory.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,36 @@ TEST_F(ElementBehaviour, GridBorderStyleIsSixteenBitsWideAtCreationAndAfter) {
   EXPECT_EQ(grid->borderStyle(), 7);
   grid->set("borderStyle", Variant(-32768));
   EXPECT_EQ(grid->get("borderStyle"), Variant(std::int16_t{-32768}));
+}
+
+TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
+  auto grid = CGrid::create();
+  auto collection = grid->call("propDesc").toObject();
+  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(0)}), ErrorNumber::Subscript, "position 0");
+  EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(11)}), ErrorNumber::Subscript, "position 11");
+  auto border = collection->call("Item", {Variant(10)}).toObject();
+  EXPECT_EQ(border->typeName(), "DescriptorPropiedad");
+  EXPECT_EQ(border->get("propName").toString(), "borderStyle");
+  EXPECT_EQ(border->get("numMax").toInt32(), 1);
+  EXPECT_EQ(collection->enumerate().at(5).toObject()->get("propName").toString(), "ForeColorFixed");
+  auto first = collection->call("Item", {Variant(1)}).toObject();
+  first->set("valor", Variant(123));
+  EXPECT_EQ(first->get("valor").toInt32(), 123);
+  EXPECT_EQ(grid->BackColor(), 0xFFFFFF) << "the element keeps its value";
+}
+
+TEST_F(ElementBehaviour, ObserversAreToldOfChangesOnlyAndMayLeaveWhileTold) {
+  auto grid = globales::sharedGrid();
+  std::vector<std::size_t> told;
+  ValueObserverId id = addValueObserver([&](const Element&, std::size_t index) {
+    told.push_back(index);
+    removeValueObserver(id);  // gone for good, safely, while it runs
+  });
+  grid->setGridColor(grid->gridColor());  // the same value: no change
+  grid->set("FORECOLORFIXED", Variant(7));
+  grid->setBorderStyle(1);
+  EXPECT_EQ(told, std::vector<std::size_t>{CGrid::kForeColorFixed});
+  EXPECT_EQ(grid->revision(), 2u);
 }
 
 TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {

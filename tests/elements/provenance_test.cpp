@@ -1,6 +1,4 @@
-// Where each value of any theme comes from, through the public headers. What
-// each value and source is the palvex tool's show pins; here, that a theme is
-// read in one view of the store.
+// Where each value of any theme comes from, through the public headers.
 
 #include "palvex/provenance.h"
 
@@ -12,6 +10,24 @@ namespace palvex {
 namespace {
 
 class ProvenanceTest : public testing::EngineTest {};
+
+TEST_F(ProvenanceTest, EachValueHasItsSourceAndAnElementThatCannotLoadItsError) {
+  store().write(kAppName, elementSection("Oscuro", "FORM"), "BackColor", "1,5");  // read as the engine reads it: 2
+  store().write(kAppName, elementSection("Oscuro", "GRID"), "borderStyle", "40000");
+  writeIni("[Palvex\\Oscuro\\LABEL]\nforeColor=&HFF\nlargo=99999999999\n");
+  const auto elements = themeProvenance("oscuro");
+  const auto& form = elements.at(8).properties;
+  EXPECT_EQ(form.at(CForm::kBackColor).value, 2);
+  EXPECT_EQ(form.at(CForm::kBackColor).source, SettingSource::Store);
+  EXPECT_EQ(form.at(CForm::kMenuColor).source, SettingSource::Default);
+  EXPECT_EQ(elements.at(5).properties.at(CLabel::kForeColor).source, SettingSource::Ini);
+  ASSERT_TRUE(elements.at(1).error.has_value());
+  EXPECT_THAT(elements.at(1).error->what(), ::testing::HasSubstr("CGrid.borderStyle cannot hold 40000"));
+  // What the override file locks, as text and as a colour when it is one.
+  EXPECT_EQ(overrideFileValue("oscuro", "label", "FORECOLOR")->value, 255);
+  EXPECT_EQ(overrideFileValue("Oscuro", "LABEL", "largo")->value, std::nullopt);
+  EXPECT_EQ(overrideFileValue("Oscuro", "LABEL", "ausente"), std::nullopt);
+}
 
 // An import landing while a theme is read shows all old or all new values,
 // never some of each: the reader sees one snapshot of the store.
