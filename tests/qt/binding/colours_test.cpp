@@ -194,42 +194,28 @@ QPoint rightInside(QWidget* w) { return {w->width() - 4, w->height() / 2}; }
 QPoint bottomRight(QWidget* w) { return {w->width() - 1, w->height() - 1}; }
 QRect whole(QWidget*) { return {}; }
 
-QTabBar* barOf(QWidget* w) {
-  auto* bar = qobject_cast<QTabBar*>(w);
-  return bar ? bar : w->findChild<QTabBar*>();
-}
 QPoint inTab(QWidget* w, int tab, int inset) {
-  QTabBar* bar = barOf(w);
+  QTabBar* bar = w->findChild<QTabBar*>();
+  if (auto* self = qobject_cast<QTabBar*>(w)) bar = self;
   const QRect r = bar->tabRect(tab);
   return bar->mapTo(w, QPoint(r.left() + inset, r.top() + (inset == 3 ? 3 : r.height() / 2)));
 }
 
-QTableWidget* table(QWidget* w) { return static_cast<QTableWidget*>(w); }
-QPoint inCell(QWidget* w, int row) {
-  const QRect r = table(w)->visualRect(table(w)->model()->index(row, 0));
-  return table(w)->viewport()->mapTo(w, r.topLeft() + QPoint(1, 1));
+// The first cell of `row` of the grid, or its first header section for row
+// -1, in the grid's coordinates.
+QRect cell(QWidget* w, int row) {
+  auto* grid = static_cast<QTableWidget*>(w);
+  QHeaderView* h = grid->horizontalHeader();
+  if (row < 0)
+    return QRect(h->mapTo(w, QPoint(h->sectionViewportPosition(0), 0)), QSize(h->sectionSize(0), h->height()));
+  const QRect r = grid->visualRect(grid->model()->index(row, 0));
+  return QRect(grid->viewport()->mapTo(w, r.topLeft()), r.size());
 }
-QRect cellArea(QWidget* w, int row) {
-  const QRect r = table(w)->visualRect(table(w)->model()->index(row, 0));
-  return QRect(table(w)->viewport()->mapTo(w, r.topLeft()), r.size());
-}
-QPoint gridLine(QWidget* w) {
-  const QRect r = table(w)->visualRect(table(w)->model()->index(0, 0));
-  return table(w)->viewport()->mapTo(w, QPoint(r.right() + 1, r.center().y()));
-}
+QPoint gridLine(QWidget* w) { return {cell(w, 0).right() + 1, cell(w, 0).center().y()}; }
+QPoint headerLine(QWidget* w) { return {cell(w, -1).right(), cell(w, -1).center().y()}; }
 QPoint beyondCells(QWidget* w) {
-  QWidget* viewport = table(w)->viewport();
+  QWidget* viewport = static_cast<QTableWidget*>(w)->viewport();
   return viewport->mapTo(w, QPoint(viewport->width() - 3, viewport->height() - 3));
-}
-QHeaderView* header(QWidget* w) { return table(w)->horizontalHeader(); }
-QPoint inHeader(QWidget* w) { return header(w)->mapTo(w, QPoint(header(w)->sectionViewportPosition(0) + 2, 2)); }
-QPoint headerLine(QWidget* w) {
-  QHeaderView* h = header(w);
-  return h->mapTo(w, QPoint(h->sectionViewportPosition(0) + h->sectionSize(0) - 1, h->height() / 2));
-}
-QRect headerArea(QWidget* w) {
-  QHeaderView* h = header(w);
-  return QRect(h->mapTo(w, QPoint(h->sectionViewportPosition(0), 0)), QSize(h->sectionSize(0), h->height()));
 }
 QRect indicator(QWidget* w) {
   QStyleOptionButton option;
@@ -270,11 +256,11 @@ const std::vector<Sample>& normalSamples() {
       {"labelAsText", rightInside, "CText", "BackColor"},
       {"shape", leftEdge, "CShape", "borderColor"},
       {"line", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CShape", "borderColor"},
-      {"grid", [](QWidget* w) { return inCell(w, 0); }, "CGrid", "BackColor"},
-      {"grid", [](QWidget* w) { return inCell(w, 1); }, "CGrid", "backColorSel"},
+      {"grid", [](QWidget* w) { return cell(w, 0).topLeft() + QPoint(1, 1); }, "CGrid", "BackColor"},
+      {"grid", [](QWidget* w) { return cell(w, 1).topLeft() + QPoint(1, 1); }, "CGrid", "backColorSel"},
       {"grid", gridLine, "CGrid", "gridColor"},
       {"grid", beyondCells, "CGrid", "backColorBkg"},
-      {"grid", inHeader, "CGrid", "backColorFixed"},
+      {"grid", [](QWidget* w) { return cell(w, -1).topLeft() + QPoint(2, 2); }, "CGrid", "backColorFixed"},
       {"grid", headerLine, "CGrid", "gridColorFixed"},
       {"toolbar", rightInside, "CToolBar", "BackColor"},
       {"status", [](QWidget* w) { return QPoint(w->width() / 2, w->height() / 2); }, "CStatusBar", "BackColor"},
@@ -303,9 +289,9 @@ const std::vector<Ink>& normalInk() {
       {"radioInKept", whole, "CLabel", "foreColor"},
       {"boxed", whole, "CText", "foreColor"},
       {"labelAsText", whole, "CText", "foreColor"},
-      {"grid", [](QWidget* w) { return cellArea(w, 0); }, "CGrid", "foreColor"},
-      {"grid", [](QWidget* w) { return cellArea(w, 1); }, "CGrid", "foreColorSel"},
-      {"grid", headerArea, "CGrid", "foreColorFixed"},
+      {"grid", [](QWidget* w) { return cell(w, 0); }, "CGrid", "foreColor"},
+      {"grid", [](QWidget* w) { return cell(w, 1); }, "CGrid", "foreColorSel"},
+      {"grid", [](QWidget* w) { return cell(w, -1); }, "CGrid", "foreColorFixed"},
   };
   return ink;
 }
@@ -358,7 +344,8 @@ TEST_F(ColoursTest, EveryAreaShowsItsThemeValueAndSwitchingThemesRecolours) {
     expectSamples(image, normalSamples(), state);
     expectInk(image, normalInk(), state);
     for (std::size_t i = 0; i < kept.size(); ++i)
-      EXPECT_EQ(pixel(image, form_.get(kept[i].first), kept[i].second).name(), before[i]) << state << ": " << kept[i].first;
+      EXPECT_EQ(pixel(image, form_.get(kept[i].first), kept[i].second).name(), before[i])
+          << state << ": " << kept[i].first;
     // Border style 1 of the first theme is a single line; 0 of the second none at all.
     if (theme == 0)
       expectSamples(image, {{"grid", leftEdge, "CGrid", "gridColorFixed"}}, state);

@@ -117,7 +117,8 @@ const std::vector<ControlCase>& cases() {
        textProbes(at(rightInside), textIn(leftHalf))},
       {"skinCombo", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinCombo>(w)->setText("HIll"); },
        textProbes(at(beforeArrow), textIn(leftHalf),
-                  {{kUnfocused, "arrow", "foreColor", at(inArrow)}, {kFocused, "arrow", "foreColorFocused", at(inArrow)}})},
+                  {{kUnfocused, "arrow", "foreColor", at(inArrow)},
+                   {kFocused, "arrow", "foreColorFocused", at(inArrow)}})},
       {"skinCombo", "ListOnly", {160, 30}, kTextColours,
        [](QWidget* w) {
          as<skinCombo>(w)->setEditable(false);
