@@ -235,12 +235,9 @@ const std::vector<Sample>& normalSamples() {
       {"edit", leftEdge, "CText", "borderColor"},
       {"editDisabled", rightInside, "CText", "BackColor"},
       {"combo", corner, "CText", "BackColor"},
-      {"combo", leftEdge, "CText", "borderColor"},
       {"comboEdit", corner, "CText", "BackColor"},
       {"spin", corner, "CText", "BackColor"},
-      {"spin", leftEdge, "CText", "borderColor"},
       {"plain", [](QWidget* w) { return QPoint(w->width() / 2, w->height() - 6); }, "CText", "BackColor"},
-      {"plain", leftEdge, "CText", "borderColor"},
       {"tabs", [](QWidget* w) { return inTab(w, 0, 0); }, "CTabStrip", "TabBorderColorSelected"},
       {"tabs", [](QWidget* w) { return inTab(w, 0, 1); }, "CTabStrip", "TabInnerBorderSelected"},
       {"tabs", [](QWidget* w) { return inTab(w, 0, 3); }, "CTabStrip", "TabBackColorSelected"},
@@ -423,29 +420,6 @@ TEST_F(ColoursTest, SystemColoursFollowTheApplicationPalette) {
   EXPECT_GE(countColour(image, form_.get("edit"), QColor(0x0A, 0x0B, 0x0C)), 4);
   QApplication::setPalette(original);
   settle();
-}
-
-// The theme gives tab captions no colour: on tabs it makes dark they turn
-// white, and on light tabs they keep the palette's own dark text. A tab
-// widget's bar is drawn by the same code, so the lone bar stands for both.
-TEST_F(ColoursTest, TabCaptionsStayLegibleOnTheTabsTheThemeGives) {
-  const QColor paletteInk = form_.get("tabBar")->palette().color(QPalette::WindowText);
-  struct Fill {
-    std::int32_t tab, selected;
-    QColor ink;
-  };
-  for (const Fill& fill : {Fill{0x202020, 0x303030, Qt::white}, Fill{0xFFFFFF, 0xF0F0F0, paletteInk}}) {
-    globales::sharedTabStrip()->setTabBackColor(fill.tab);
-    globales::sharedTabStrip()->setTabBackColorSelected(fill.selected);
-    configure();
-    const QImage image = shot(&form_.window);
-    auto* bar = form_.get<QTabBar>("tabBar");
-    for (int tab : {0, 1}) {
-      EXPECT_GE(countColour(image, bar, fill.ink, bar->tabRect(tab).adjusted(3, 3, -3, -3)), 4)
-          << "tab " << tab << " on " << toQColor(fill.tab).name().toStdString() << " should draw in "
-          << fill.ink.name().toStdString();
-    }
-  }
 }
 
 // Scroll bars of a themed widget show a groove in the scroll-bar colour, a

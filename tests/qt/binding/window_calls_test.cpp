@@ -44,20 +44,6 @@ TEST_F(WindowCallsTest, AClassBackgroundRepaintsEveryToolbarOfTheClass) {
   EXPECT_EQ(backgroundOf(a).name(), QColor(0x99, 0x66, 0x33).name());
 }
 
-TEST_F(WindowCallsTest, TheDefaultStatusBarColourGivesBackTheStylesOwn) {
-  QMainWindow window;
-  QStatusBar* status = window.statusBar();
-  showActive(&window);
-  const QColor own = backgroundOf(status);
-  tema_->Aplicar(object(status));
-  settle();
-  EXPECT_EQ(backgroundOf(status).name(), themeColour("CStatusBar", "BackColor").name());
-  SendMessageA(windowOf(status), SB_SETBKCOLOR, 0, CLR_DEFAULT);
-  settle();
-  EXPECT_EQ(backgroundOf(status).name(), own.name());
-  EXPECT_FALSE(status->autoFillBackground());
-}
-
 TEST_F(WindowCallsTest, WidgetChurnLeavesNoWindowMenuOrBrushBehind) {
   const HandleCounts handlesBefore = handleCounts();
   const BrushCounts brushesBefore = brushCounts();
