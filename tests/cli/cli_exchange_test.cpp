@@ -21,11 +21,6 @@ TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOv
   ok({"set", "Oscuro", "CGrid", "borderStyle", "1"});
   write(ini, "[Palvex\\Oscuro\\LABEL]\nforeColor=12345\n");
   const auto file = ok({"export", "Oscuro"});
-  std::size_t pos = 0;
-  for (const char* word : {"BUTTON", "GRID", "TEXT", "CHECK", "LABEL", "TOOLBAR", "STATUSBAR", "FORM", "SHAPE"}) {
-    pos = file.find(std::string("\n[Palvex\\Oscuro\\") + word + "]\n", pos);
-    EXPECT_NE(pos, std::string::npos) << word;
-  }
   // Written spellings, and values as the engine loads them (the override included).
   for (const char* line : {"\nTabBackColor=16777215\n", "\nborderColor=16627362\n", "\nBackColor=2105376\n",
                            "\n[Palvex\\Oscuro\\LABEL]\nforeColor=12345\n", "\nborderStyle=1\n"})
@@ -41,16 +36,11 @@ TEST_F(CliExchange, ExportImportExportDiffersOnlyInTheNameAndTheExportServesAsOv
   EXPECT_EQ(replaceAll(file, "[Palvex\\Oscuro\\", "[Palvex\\Copia\\"), read(at("b.ini")));
 
   // Installed as the override file of another store, the export gives every value.
-  const auto shown = ok({"show", "Oscuro", "--json"});
   store = dir / "other.sqlite";
   write(ini, file);
   ok({"set", "Oscuro", "CShape", "borderColor", "1", "--create"});
-  const auto fromIni = ok({"show", "Oscuro", "--json"});
-  EXPECT_EQ(occurrences(fromIni, "\"source\": \"ini\""), 38u);
-  auto sourceless = [](const std::string& json) {
-    return replaceAll(replaceAll(replaceAll(json, "\"ini\"", "?"), "\"store\"", "?"), "\"default\"", "?");
-  };
-  EXPECT_EQ(sourceless(fromIni), sourceless(shown));
+  EXPECT_EQ(occurrences(ok({"show", "Oscuro", "--json"}), "\"source\": \"ini\""), 38u);
+  EXPECT_EQ(ok({"export", "Oscuro"}), file);
 }
 
 TEST_F(CliExchange, ImportUpdatesOnlyTheElementsInTheFile) {
