@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -17,75 +16,42 @@
 namespace palvex::testing {
 namespace {
 
-using demo::DemoApp;
-using demo::DemoStore;
-
-const QStringList kSampleThemes = {"Alto contraste", "Claro", "Oscuro", "Sepia"};
-
-// The probes of the demo window laid out at `size` in `theme`, found in a
-// window of this process built as palvex-demo builds it.
-std::vector<Probe> probesFor(DemoApp& demo, const QString& theme, QSize size) {
-  demo.chooseTheme(theme);
-  demo::renderWindow(&demo.window(), size);
-  return demoProbes(demo.window());
-}
-
-QStringList lines(const QByteArray& output) {
-  return QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts);
-}
-
-TEST(DemoPictures, PalvexDemoRendersEveryThemeAndAContactSheet) {
-  TempDir dir;
-  const QString out = QString::fromStdString((dir / "shots").string());
-  QProcess program;
-  program.start(PALVEX_DEMO_PATH, {"--render-all", out, "--size", "1000x700"});
-  ASSERT_TRUE(program.waitForFinished(60000));
-  ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-  const QStringList expected = {out + "/demo-alto-contraste.png", out + "/demo-claro.png", out + "/demo-oscuro.png",
-                                out + "/demo-sepia.png", out + "/contact-sheet.png"};
-  EXPECT_EQ(lines(program.readAllStandardOutput()), expected);
-
-  auto store = DemoStore::throwAway();
-  DemoApp demo("");
-  EXPECT_EQ(demo.themes(), kSampleThemes);
-  for (int i = 0; i < kSampleThemes.size(); ++i) {
-    SCOPED_TRACE(kSampleThemes[i].toStdString());
-    const QImage picture(expected[i]);
-    ASSERT_EQ(picture.size(), QSize(1000, 700));
-    EXPECT_EQ(mismatches(picture, probesFor(demo, kSampleThemes[i], QSize(1000, 700))), "");
-  }
-  // The expectations come from the engine; pin one theme to its file.
-  const auto probes = probesFor(demo, "Oscuro", QSize(1000, 700));
-  EXPECT_EQ(probes[0].expected, QColor("#252526"));  // FORM BackColor=2499877
-  EXPECT_EQ(probes[5].expected, QColor("#007acc"));  // STATUSBAR BackColor=13400576
-
-  // Two tiles a row, each 560 wide under a 34-pixel caption, 18 apart.
-  const QImage sheet(expected[4]);
-  EXPECT_EQ(sheet.size(), QSize(18 + 2 * (560 + 18), 18 + 2 * (34 + 392 + 18)));
-  // Oscuro's tile (second row, first column) ends in its blue status bar.
-  const QRect statusBar(18 + 100, 18 + (34 + 392 + 18) + 34 + 384, 300, 4);
-  EXPECT_EQ(dominantColour(sheet, statusBar), QColor("#007acc"));
-}
-
-TEST(DemoPictures, WithoutADisplayTheDemoRendersEveryThemeAndTheDesignerInsteadAndRefusesUnknownThemes) {
+// Without a display palvex-demo still shows what it would have shown: every
+// theme, a contact sheet and the designer, as pictures in a new folder.
+TEST(DemoPictures, WithoutADisplayPalvexDemoRendersEveryThemeAContactSheetAndTheDesigner) {
   TempDir dir;
   auto env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
   env.insert("TMPDIR", QString::fromStdString(dir.path().string()));  // where the pictures folder goes
   QProcess program;
   program.setProcessEnvironment(env);
-  program.start(PALVEX_DEMO_PATH, {"--theme", "sepia"});
+  program.start(PALVEX_DEMO_PATH, {"--size", "1000x700"});
   ASSERT_TRUE(program.waitForFinished(60000));
-  EXPECT_EQ(program.exitCode(), 0);
-  const QStringList files = lines(program.readAllStandardOutput());
-  ASSERT_EQ(files.size(), 6) << files.join(' ').toStdString();
-  EXPECT_TRUE(files[0].startsWith(QString::fromStdString(dir.path().string()) + "/palvex-demo-pictures-"));
-  EXPECT_TRUE(files[4].endsWith("/contact-sheet.png"));
-  EXPECT_TRUE(files[5].endsWith("/designer.png"));
-  for (const QString& file : files) EXPECT_FALSE(QImage(file).isNull()) << file.toStdString();
   EXPECT_TRUE(program.readAllStandardError().startsWith("palvex-demo: no display"));
+  const QStringList files = QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  const QString out = files.value(0).section('/', 0, -2);
+  EXPECT_TRUE(out.startsWith(QString::fromStdString(dir.path().string()) + "/palvex-demo-pictures-"));
+  ASSERT_EQ(files, (QStringList{out + "/demo-alto-contraste.png", out + "/demo-claro.png", out + "/demo-oscuro.png",
+                                out + "/demo-sepia.png", out + "/contact-sheet.png", out + "/designer.png"}));
 
-  program.start(PALVEX_DEMO_PATH, {"--theme", "Nada", "--render", QString::fromStdString((dir / "x.png").string())});
+  // The probes of the same window built in this process, laid out alike.
+  auto store = demo::DemoStore::throwAway();
+  demo::DemoApp demo("");
+  ASSERT_EQ(demo.themes(), (QStringList{"Alto contraste", "Claro", "Oscuro", "Sepia"}));
+  for (int i = 0; i < 4; ++i) {
+    const QImage picture(files[i]);
+    ASSERT_EQ(picture.size(), QSize(1000, 700));
+    demo.chooseTheme(demo.themes()[i]);
+    demo::renderWindow(&demo.window(), QSize(1000, 700));
+    EXPECT_EQ(mismatches(picture, demoProbes(demo.window())), "") << files[i].toStdString();
+  }
+  // Two tiles a row, each 560 wide under a 34-pixel caption, 18 apart:
+  // Oscuro's tile (second row, first column) ends in its blue status bar.
+  const QRect statusBar(18 + 100, 18 + (34 + 392 + 18) + 34 + 384, 300, 4);
+  EXPECT_EQ(dominantColour(QImage(files[4]), statusBar), QColor("#007acc"));
+  EXPECT_FALSE(QImage(files[5]).isNull());
+
+  program.start(PALVEX_DEMO_PATH, {"--theme", "Nada", "--render", out + "/x.png"});
   ASSERT_TRUE(program.waitForFinished(60000));
   EXPECT_EQ(program.exitCode(), 1);
   EXPECT_EQ(program.readAllStandardError().toStdString(),
@@ -104,10 +70,7 @@ TEST_F(RenderCommand, RendersOneThemeAllThemesOrTheDesignerFromTheToolsStore) {
   ASSERT_EQ(picture.size(), QSize(900, 600));
   // Oscuro's own blue status bar: the theme, as the catalogue spells it, reached palvex-demo.
   EXPECT_EQ(dominantColour(picture, QRect(100, picture.height() - 8, 300, 4)), QColor("#007acc"));
-
-  const auto all = ok({"render", "--all", "--out", at("todos")});
-  EXPECT_TRUE(all.starts_with("Rendered every theme of " + store.string() + ":\n")) << all;
-  EXPECT_EQ(occurrences(all, ".png\n"), 5u);
+  EXPECT_EQ(occurrences(ok({"render", "--all", "--out", at("todos")}), ".png\n"), 5u);
 
   const auto designer = dir / "designer.png";
   ok({"render", "Claro", "--designer", "--out", designer.string()});

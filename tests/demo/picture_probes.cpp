@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include <QHeaderView>
 #include <QStatusBar>
 #include <QTableWidget>
 
@@ -29,20 +28,13 @@ std::vector<Probe> demoProbes(demo::DemoWindow& window) {
   auto* central = window.centralWidget();
   auto* text = window.findChild<QWidget*>("txtCodigo");
   auto* grid = window.findChild<QTableWidget*>("grdLineas");
-  auto* header = grid->horizontalHeader();
-  auto* viewport = grid->viewport();
-  const QRect headerSection(header->sectionViewportPosition(1), 0, header->sectionSize(1), header->height());
 
   return {
       {"form", inWindow(&window, central, QRect(1, 1, 4, 4)), paintColour(globales::sharedForm()->BackColor())},
       {"text field", inWindow(&window, text, text->rect().adjusted(3, 3, -3, -3)),
        paintColour(globales::sharedText()->BackColor())},
-      {"grid cell", inWindow(&window, viewport, grid->visualItemRect(grid->item(0, 1)).adjusted(1, 1, -1, -1)),
+      {"grid cell", inWindow(&window, grid->viewport(), grid->visualItemRect(grid->item(0, 1)).adjusted(1, 1, -1, -1)),
        paintColour(globales::sharedGrid()->BackColor())},
-      {"grid header", inWindow(&window, header->viewport(), headerSection.adjusted(1, 1, -1, -1)),
-       paintColour(globales::sharedGrid()->backColorFixed())},
-      {"grid selection", inWindow(&window, viewport, grid->visualItemRect(grid->item(3, 1)).adjusted(1, 1, -1, -1)),
-       paintColour(globales::sharedGrid()->backColorSel())},
       {"status bar", inWindow(&window, window.statusBar(), window.statusBar()->rect().adjusted(2, 2, -2, -2)),
        paintColour(globales::sharedStatusBar()->BackColor())},
   };

@@ -21,9 +21,9 @@ struct Probe {
   QColor expected;  // the current theme's value for it
 };
 
-// The form's margin, a text field, a grid cell, a grid header, the selected
-// grid row and the status bar of `window` as laid out now, each with the
-// value the engine holds for it in the current theme.
+// The form's margin, a text field, a grid cell and the status bar of `window`
+// as laid out now, each with the value the engine holds for it in the
+// current theme.
 std::vector<Probe> demoProbes(demo::DemoWindow& window);
 
 // The colour covering most of `area` (text and borders are the minority).
