@@ -29,9 +29,10 @@ Answer next(std::deque<Answer>& answers, const std::string& question) {
 
 }  // namespace
 
+// The designer asks with the utility's plain buttons and title, (0, "").
 bool ScriptedUtility::askConfirmation(const std::string& question, int buttons, const std::string& title) {
   questions.push_back(question);
-  if (buttons != 0 || !title.empty()) ++oddArguments;
+  EXPECT_EQ(std::pair(buttons, title), std::pair(0, std::string())) << question;
   return next(answers, "question: " + question);
 }
 
@@ -40,9 +41,9 @@ std::optional<std::int32_t> ScriptedDialogs::pickColor(QWidget*, std::int32_t in
   return next(colours, "colour dialog");
 }
 
-std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title,
+std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString&,
                                                  const QString& defaultText) {
-  inputCalls.push_back({prompt, title, defaultText});
+  inputDefaults.push_back(defaultText);
   return next(inputs, "input box: " + prompt.toStdString());
 }
 
@@ -70,15 +71,15 @@ QWidget* DesignerTest::open() {
   return w;
 }
 
-void DesignerTest::trigger(const char* name, QWidget* in) const {
-  QAction* a = find<QAction>(name, in);
+void DesignerTest::trigger(const char* name) const {
+  QAction* a = find<QAction>(name);
   ASSERT_NE(a, nullptr) << name;
   a->trigger();
 }
 
-std::vector<std::pair<std::string, std::string>> DesignerTest::rows(QWidget* in) const {
+std::vector<std::pair<std::string, std::string>> DesignerTest::rows() const {
   std::vector<std::pair<std::string, std::string>> out;
-  QTableWidget* g = grid(in);
+  QTableWidget* g = grid();
   for (int r = 0; r < g->rowCount(); ++r) {
     auto text = [&](int c) { return g->item(r, c) ? g->item(r, c)->text().toStdString() : std::string(); };
     out.emplace_back(text(0), text(1));
@@ -86,8 +87,8 @@ std::vector<std::pair<std::string, std::string>> DesignerTest::rows(QWidget* in)
   return out;
 }
 
-int DesignerTest::rowOf(const std::string& propName, QWidget* in) const {
-  const auto all = rows(in);
+int DesignerTest::rowOf(const std::string& propName) const {
+  const auto all = rows();
   for (std::size_t r = 0; r < all.size(); ++r)
     if (QString::fromStdString(all[r].first).compare(QString::fromStdString(propName), Qt::CaseInsensitive) == 0)
       return static_cast<int>(r);
@@ -95,8 +96,8 @@ int DesignerTest::rowOf(const std::string& propName, QWidget* in) const {
   return -1;
 }
 
-void DesignerTest::clickCell(int row, int column, QWidget* in) const {
-  QTableWidget* g = grid(in);
+void DesignerTest::clickCell(int row, int column) const {
+  QTableWidget* g = grid();
   const QModelIndex index = g->model()->index(row, column);
   g->scrollTo(index);
   QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(index).center());
@@ -107,8 +108,8 @@ QColor DesignerTest::pixel(QWidget* widget, QPoint at) const {
   return top->grab().toImage().pixelColor(widget->mapTo(top, at));
 }
 
-QColor DesignerTest::cellPixel(int row, int column, QWidget* in) const {
-  QTableWidget* g = grid(in);
+QColor DesignerTest::cellPixel(int row, int column) const {
+  QTableWidget* g = grid();
   const QModelIndex index = g->model()->index(row, column);
   g->scrollTo(index);
   const QRect cell = g->visualRect(index);
@@ -118,12 +119,8 @@ QColor DesignerTest::cellPixel(int row, int column, QWidget* in) const {
   return pixel(g->viewport(), inside);
 }
 
-bool DesignerTest::unsaved(QWidget* in) const { return (in ? in : window_.data())->property("unsavedChanges").toBool(); }
+bool DesignerTest::unsaved() const { return window_->property("unsavedChanges").toBool(); }
 
-QString DesignerTest::currentElement(QWidget* in) const {
-  return (in ? in : window_.data())->property("currentElement").toString();
-}
-
-QColor paintColour(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QString DesignerTest::currentElement() const { return window_->property("currentElement").toString(); }
 
 }  // namespace palvex::testing

@@ -39,8 +39,6 @@ class ScriptedUtility final : public SharedUtility {
   std::deque<bool> answers;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  // Anything but (0, "") as the last two arguments of a question.
-  int oddArguments = 0;
 };
 
 // The colour dialog and the input box, answered in order.
@@ -53,10 +51,7 @@ class ScriptedDialogs final : public designer::DesignerDialogs {
   std::deque<std::optional<std::int32_t>> colours;
   std::deque<std::optional<QString>> inputs;
   std::vector<std::int32_t> colourInitials;
-  struct Input {
-    QString prompt, title, defaultText;
-  };
-  std::vector<Input> inputCalls;
+  std::vector<QString> inputDefaults;  // what each input box offered
 };
 
 class DesignerTest : public EngineTest {
@@ -69,28 +64,26 @@ class DesignerTest : public EngineTest {
   QWidget* window() const { return window_; }
 
   template <class T = QWidget>
-  T* find(const char* name, QWidget* in = nullptr) const {
-    return (in ? in : window_.data())->findChild<T*>(QString::fromLatin1(name));
-  }
-  void trigger(const char* name, QWidget* in = nullptr) const;
+  T* find(const char* name) const { return window_->findChild<T*>(QString::fromLatin1(name)); }
+  void trigger(const char* name) const;
 
-  QTableWidget* grid(QWidget* in = nullptr) const { return find<QTableWidget>("grdProperties", in); }
+  QTableWidget* grid() const { return find<QTableWidget>("grdProperties"); }
   // The grid's body rows as (name, value text).
-  std::vector<std::pair<std::string, std::string>> rows(QWidget* in = nullptr) const;
+  std::vector<std::pair<std::string, std::string>> rows() const;
   // The row of the property named `propName`, without regard to case.
-  int rowOf(const std::string& propName, QWidget* in = nullptr) const;
+  int rowOf(const std::string& propName) const;
   // A real mouse click on the centre of body cell (row, column).
-  void clickCell(int row, int column, QWidget* in = nullptr) const;
+  void clickCell(int row, int column) const;
 
   // A length of the layout's own 96-dpi units on this screen.
   int px(int v) const { return static_cast<int>(std::lround(v * window_->logicalDpiX() / 96.0)); }
   // The window as painted, and the colour at `at` in `widget`'s coordinates.
   QColor pixel(QWidget* widget, QPoint at) const;
   // The colour inside body cell (row, column), away from its text and lines.
-  QColor cellPixel(int row, int column, QWidget* in = nullptr) const;
+  QColor cellPixel(int row, int column) const;
 
-  bool unsaved(QWidget* in = nullptr) const;
-  QString currentElement(QWidget* in = nullptr) const;
+  bool unsaved() const;
+  QString currentElement() const;
 
   // Every designer test runs with a theme object, as a host application would.
   std::shared_ptr<Tema> tema_;
@@ -112,8 +105,5 @@ class PaintCounter final : public QObject {
     return false;
   }
 };
-
-// 0x00BBGGRR as Qt paints it.
-QColor paintColour(std::int32_t bgr);
 
 }  // namespace palvex::testing

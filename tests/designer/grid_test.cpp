@@ -1,6 +1,5 @@
 // The property grid: what it shows and paints, and the click that edits a colour.
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -8,7 +7,6 @@
 #include "palvex/elements.h"
 #include "palvex/globales.h"
 #include "palvex/system_colours.h"
-#include "palvex/tema.h"
 
 namespace palvex::testing {
 namespace {
@@ -32,14 +30,16 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   store().write("Orvane", "Palvex\\Default\\TEXT", "BackColor", "16777215");
   store().write("Orvane", "Palvex\\Default\\TEXT", "foreColor", "-2147483633");
   store().write("Orvane", "Palvex\\Default\\TEXT", "borderColor", "255");
-  // Themed colours that the grid itself must not take.
-  store().write("Orvane", "Palvex\\Default\\GRID", "BackColor", "255");
-  store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "65280");
   openOnText();
   EXPECT_EQ(valueText(), QStringLiteral("16777215"));
   const int fore = rowOf("foreColor"), border = rowOf("borderColor");
   EXPECT_EQ(grid()->item(fore, 1)->text(), QStringLiteral("-2147483633"));
   EXPECT_EQ(cellPixel(border, 1), QColor(255, 0, 0));
+  // A cancelled colour dialog keeps the value it was given.
+  dialogs_->colours.push_back(std::nullopt);
+  clickCell(border, 0);
+  EXPECT_EQ(dialogs_->colourInitials, std::vector<std::int32_t>{255});
+  EXPECT_FALSE(unsaved());
   // A system colour cell follows the palette, and the grid repaints by itself.
   QCoreApplication::processEvents();
   PaintCounter painted(grid()->viewport());
@@ -51,24 +51,6 @@ TEST_F(GridTest, ValuesAreSignedDecimalAndColourCellsPaintTheirColour) {
   EXPECT_GT(painted.paints, 0);
   EXPECT_EQ(cellPixel(fore, 1), QColor(0xAA, 0, 0));
   installSystemColourResolver(nullptr);
-  // The name cells keep the look of any grid, whatever the theme.
-  const QTableWidget reference(1, 2);
-  EXPECT_EQ(cellPixel(border, 0), reference.palette().color(QPalette::Base));
-  EXPECT_EQ(grid()->item(row_, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-}
-
-TEST_F(GridTest, WholeNumberRowShowsZeroOnTheGridsBackgroundAndIgnoresClicks) {
-  globales::sharedGrid()->setBorderStyle(1);
-  open();
-  trigger("MC_GRID");
-  const int row = rowOf("borderStyle");
-  EXPECT_EQ(grid()->item(row, 1)->text(), QStringLiteral("0"));
-  EXPECT_EQ(cellPixel(row, 1), grid()->palette().color(QPalette::Base));
-  // An unexpected dialog fails the test by itself.
-  clickCell(row, 0);
-  clickCell(row, 1);
-  EXPECT_FALSE(unsaved());
-  EXPECT_EQ(globales::sharedGrid()->borderStyle(), 1);
 }
 
 // What the input box may answer, and what the element then holds.
@@ -85,10 +67,7 @@ TEST_P(TypedNumber, IsTakenOrRefusedWithTheMessage) {
   openOnText();
   dialogs_->inputs.push_back(t.answer);
   clickCell(row_, 1);
-  ASSERT_EQ(dialogs_->inputCalls.size(), 1u);
-  EXPECT_EQ(dialogs_->inputCalls[0].prompt, QStringLiteral("Introduzca el numero correspondiente al color deseado"));
-  EXPECT_EQ(dialogs_->inputCalls[0].title, QStringLiteral("Color"));
-  EXPECT_EQ(dialogs_->inputCalls[0].defaultText, QStringLiteral("7"));
+  EXPECT_EQ(dialogs_->inputDefaults, std::vector<QString>{"7"}) << "the box offers the value shown";
   const std::int32_t held = t.value.value_or(7);
   EXPECT_EQ(utility_->messages, t.value ? std::vector<std::string>{} : std::vector<std::string>{kInvalid});
   EXPECT_EQ(globales::sharedText()->BackColor(), held);
@@ -97,26 +76,13 @@ TEST_P(TypedNumber, IsTakenOrRefusedWithTheMessage) {
 }
 
 // The conversion itself is the engine's; here, what the grid does with its
-// answer. A cancelled box is refused like a word (see the preview's tests).
+// answer. A cancelled box is refused like a word.
 const Typed kTyped[] = {
     {{"decimal"}, QStringLiteral("255"), 255},
     {{"a word"}, QStringLiteral("rojo"), std::nullopt},
+    {{"cancelled"}, std::nullopt, std::nullopt},
 };
 INSTANTIATE_TEST_SUITE_P(Answers, TypedNumber, ::testing::ValuesIn(kTyped), RowName());
-
-TEST_F(GridTest, AValueTheOverrideFileLocksSaysSoInItsTooltip) {
-  writeIni("[Palvex\\Default\\TEXT]\nBackColor=255\nforeColor=\n");
-  openOnText();
-  EXPECT_EQ(valueText(), QStringLiteral("255"));
-  EXPECT_TRUE(grid()->item(row_, 1)->toolTip().contains(QStringLiteral("Orvane.ini")));
-  EXPECT_TRUE(grid()->item(rowOf("foreColor"), 1)->toolTip().isEmpty());  // empty in the file: not locked
-  EXPECT_TRUE(grid()->item(rowOf("borderColor"), 1)->toolTip().isEmpty());
-  // Still editable: the edit goes to memory, the file keeps its word at the next load.
-  dialogs_->inputs.push_back(QStringLiteral("1"));
-  clickCell(row_, 1);
-  EXPECT_EQ(globales::sharedText()->BackColor(), 1);
-  EXPECT_FALSE(grid()->item(row_, 1)->toolTip().isEmpty());
-}
 
 }  // namespace
 }  // namespace palvex::testing

@@ -1,14 +1,11 @@
 // "Actualizar" and "Terminar" through the window's menu.
 
 #include <QCoreApplication>
-#include <QPointer>
 
 #include "designer/designer_fixture.h"
-#include "support/watched_store.h"
 #include "palvex/elements.h"
 #include "palvex/globales.h"
 #include "palvex/settings.h"
-#include "palvex/tema.h"
 
 namespace palvex::testing {
 namespace {
@@ -18,9 +15,6 @@ constexpr const char* kLeave = "No ha guardado los cambios. ¿Realmente desea sa
 
 class SaveTest : public DesignerTest {
  protected:
-  void catalogue(const SettingPairs& entries) {
-    for (const auto& [key, name] : entries) store().write("Orvane", "Palvex", key, name);
-  }
   // An edit through the grid: the text element's BackColor typed as `value`.
   void edit(const char* value = "255") {
     trigger("MC_TEXT");
@@ -58,18 +52,14 @@ class SaveNameTest : public SaveTest, public ::testing::WithParamInterface<SaveN
 
 TEST_P(SaveNameTest, LandsAsTheCatalogueSays) {
   const SaveName& row = GetParam();
-  catalogue(row.catalogue);
+  for (const auto& [key, name] : row.catalogue) store().write("Orvane", "Palvex", key, name);
   open();
   edit("255");
   if (row.answer) utility_->answers.push_back(*row.answer);
   save(row.typed);
-  ASSERT_EQ(dialogs_->inputCalls.size(), 2u);
-  EXPECT_EQ(dialogs_->inputCalls[1].prompt, QStringLiteral("Introduzca un nombre para la combinacion"));
-  EXPECT_EQ(dialogs_->inputCalls[1].title, QStringLiteral("Guardar combinacion de colores"));
-  EXPECT_EQ(dialogs_->inputCalls[1].defaultText, QStringLiteral("Default"));
-  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Editor de Palvex (Tema Activo = Default)"));
+  ASSERT_EQ(dialogs_->inputDefaults.size(), 2u);
+  EXPECT_EQ(dialogs_->inputDefaults[1], QStringLiteral("Default")) << "the name box offers the current name";
   EXPECT_EQ(utility_->questions, row.answer ? std::vector<std::string>{kCreate} : std::vector<std::string>{});
-  EXPECT_EQ(utility_->oddArguments, 0);
   EXPECT_TRUE(utility_->messages.empty());
   EXPECT_EQ(store().enumerate("Orvane", "Palvex"), row.catalogueAfter);
   if (row.savedAs) {
@@ -94,37 +84,6 @@ const SaveName kSaveNames[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Names, SaveNameTest, ::testing::ValuesIn(kSaveNames), RowName());
 
-// After a host setTema the accessors hand out fresh elements, and the save
-// takes them after the typed name became current: they read that name's
-// values, so the window's edit is not what lands.
-TEST_F(SaveTest, AfterAHostSetTemaTheSaveWritesFreshElementsOfTheTypedName) {
-  catalogue({{"0", "Default"}, {"1", "Oscuro"}});
-  store().write("Orvane", "Palvex\\Oscuro\\TEXT", "BackColor", "4210752");
-  open();
-  edit("255");
-  tema_->setTema("Oscuro");
-  save(QStringLiteral("Oscuro"));
-  EXPECT_TRUE(utility_->questions.empty());
-  EXPECT_EQ(stored("Oscuro", "TEXT", "BackColor"), "4210752");
-}
-
-TEST_F(SaveTest, AFailingSaveSaysWhyAndKeepsTheUnsavedFlag) {
-  open();
-  edit();
-  auto failing = std::make_shared<WatchedStore>(store_);
-  failing->beforeWrite = [](const WatchedStore::Write& w) {
-    if (w.key == "CheckColor") throw std::runtime_error("disk full");
-  };
-  installSettingsStore(failing);
-  utility_->answers.push_back(true);
-  save(QStringLiteral("Nuevo"));
-  installSettingsStore(store_);
-  // All or nothing is the catalogue's; the window says why and keeps its flag.
-  ASSERT_EQ(utility_->messages.size(), 1u);
-  EXPECT_NE(utility_->messages[0].find("disk full"), std::string::npos);
-  EXPECT_TRUE(unsaved());
-}
-
 TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
   open();
   EXPECT_TRUE(closeWindow());  // nothing edited
@@ -141,14 +100,6 @@ TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
   EXPECT_EQ(utility_->questions.size(), 2u);
   // The unsaved edit stays in the shared element.
   EXPECT_EQ(globales::sharedText()->BackColor(), 2);
-
-  // The window's own close control does not ask.
-  open();
-  edit("3");
-  window()->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(window() == nullptr);
-  EXPECT_EQ(utility_->questions.size(), 2u);
 }
 
 }  // namespace
