@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "palvex/property_bag.h"
+#include "palvex/text.h"
 #include "support/test_env.h"
 
 namespace palvex {
@@ -47,6 +48,7 @@ TEST(VariantTest, TextAndCurrencyAndExactEquality) {
   EXPECT_EQ(Variant(1e20).toString(), "1E+20");
   EXPECT_EQ(Variant(Currency::fromDouble(2.5)).toString(), "2.5");
   EXPECT_EQ(Currency::fromScaled(std::numeric_limits<std::int64_t>::min()).toString(), "-922337203685477.5808");
+  EXPECT_EQ(text::upper(std::string("añ\xff")), std::string("AÑ\xff")) << "a byte that is no UTF-8 is kept";
   EXPECT_EQ(Currency::fromDouble(0.00005).scaled(), 0);  // half to even at the fifth decimal
   EXPECT_EQ(Currency::fromDouble(-2.5).scaled(), -25000);
   EXPECT_FALSE(Variant(std::int32_t{5}) == Variant(std::int16_t{5}));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "palvex/text.h"
 #include "support/element_env.h"
 
 namespace palvex {
@@ -104,6 +105,8 @@ TEST_F(ElementBehaviour, FactoryAndLateBoundCallsCheckTheirArguments) {
   Variant result;
   std::vector<Variant> args{Variant(1)};
   EXPECT_EQ(label->tryCall("foreColor", args, result), Lookup::NoMember);
+  EXPECT_EQ(label->call("FORECOLOR").toInt32(), 0x404040);
+  for (auto name : elementClassNames()) EXPECT_EQ(globales::sharedElement(text::upper(name))->typeName(), name);
   EXPECT_PALVEX_ERROR(label->set("foreColor", Variant("azul")), ErrorNumber::TypeMismatch, "");
   EXPECT_EQ(label->foreColor(), 0x404040);
   EXPECT_EQ(label->trySet("Colour", Variant(1)), Lookup::NoMember);

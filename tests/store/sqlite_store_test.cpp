@@ -99,7 +99,9 @@ TEST_F(SqliteStore, OtherConnectionsSeeCommitsOnlyAndMoveTheToken) {
   EXPECT_NE(mine->changeToken(), before);
   mine.reset();
   other.reset();
-  EXPECT_EQ(openSqliteStore(file_)->enumerate("orvane", "palvex"), (SettingPairs{{"0", "Cero"}, {"1", "Uno"}}));
+  auto reopened = openSqliteStore(file_);
+  EXPECT_EQ(reopened->describe(), file_.string());
+  EXPECT_EQ(reopened->enumerate("orvane", "palvex"), (SettingPairs{{"0", "Cero"}, {"1", "Uno"}}));
 }
 
 TEST_F(SqliteStore, LaterSqliteErrorsNameTheFile) {
