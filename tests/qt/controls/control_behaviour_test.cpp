@@ -3,7 +3,6 @@
 // paint time, loading from .ui forms, and the editing behaviour the suite
 // relies on.
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
 #include <QPushButton>
@@ -89,24 +88,6 @@ TEST_F(SystemColours, AreResolvedWhenTheControlPaintsSoAPaletteChangeShowsAtTheN
   }
 }
 
-TEST(DropDowns, ShowTheColoursOfTheirBox) {
-  auto* combo = new skinCombo;
-  combo->addItems({"HIll", "HIll", "HIll"});
-  Host host(combo, {160, 30});
-  combo->setBackColor(fixtureColour(5, 0));
-  combo->setForeColor(fixtureColour(5, 1));
-  host.grab();  // the combo takes its colours when it paints
-  combo->showPopup();
-  QApplication::processEvents();
-  QAbstractItemView* list = combo->view();
-  ASSERT_TRUE(list->isVisible());
-  const QImage image = list->viewport()->grab().toImage();
-  const QRect second = list->visualRect(list->model()->index(1, 0));
-  EXPECT_EQ(pixelAt(image, {second.right() - 2, second.center().y()}), css(fixtureColour(5, 0)));
-  EXPECT_TRUE(testing::contains(image, second, qcolour(fixtureColour(5, 1))));
-  combo->hidePopup();
-}
-
 // ---------------------------------------------------------------- .ui forms
 
 const char* const kForm = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -149,23 +130,6 @@ TEST(UiLoader, MakesTheSuiteControlsOfAFormAndSetsTheirProperties) {
 }
 
 // ---------------------------------------------------------------- editing
-
-TEST(Shape, LetsClicksThroughToTheControlsBeneath) {
-  QWidget window;
-  window.resize(200, 100);
-  auto* button = new skinButton("Hi", &window);
-  button->setGeometry(10, 10, 80, 30);
-  auto* outline = new Shape(&window);
-  outline->setGeometry(0, 0, 200, 100);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  EXPECT_EQ(window.childAt(40, 25), button);
-  int clicks = 0;
-  QObject::connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
-  // Through the window, as a real click comes: Qt picks the widget under it.
-  QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(40, 25));
-  EXPECT_EQ(clicks, 1);
-}
 
 TEST(SkinTabs, PagesFollowTheCurrentTabByClickAndKeyboard) {
   auto* tabs = new skinTabs;

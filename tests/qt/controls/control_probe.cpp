@@ -21,11 +21,6 @@ Host::Host(QWidget* control, QSize size) : window_(std::make_unique<QWidget>()),
   window_->resize(size.width() + 40, size.height() + 40);
   control_->setParent(window_.get());
   control_->setGeometry(QRect(QPoint(20, 20), size));
-  // Big, bold text gives glyphs with solid pixels of the exact text colour.
-  QFont font = window_->font();
-  font.setPixelSize(16);
-  font.setBold(true);
-  window_->setFont(font);
   window_->show();
   window_->activateWindow();
   QApplication::setActiveWindow(window_.get());

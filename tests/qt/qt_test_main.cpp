@@ -1,5 +1,6 @@
-// The Qt binding tests run in one offscreen QApplication with the binding
-// installed. Text is drawn without antialiasing, so that the pixels of a
+// The Qt tests (binding and controls) run in one offscreen QApplication
+// with the binding installed, as in a host program; gtest_main would make no
+// QApplication. Text is drawn without antialiasing, so that the pixels of a
 // caption are exactly its colour.
 
 #include <QApplication>
