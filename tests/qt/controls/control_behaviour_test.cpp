@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "palvex/property_bag.h"
 #include "palvex/qt/controls.h"
 #include "palvex/qt/controls_ui_loader.h"
 #include "palvex/system_colours.h"
@@ -28,31 +27,14 @@ std::string css(int colourRef) { return testing::name(qcolour(colourRef)); }
 
 // ---------------------------------------------------------------- the engine's ways in
 
-// A theme that cannot answer, or no theme at all, leaves the button as it was.
-TEST(RoundButton, KeepsItsColoursWhenTheArgumentIsNoUsableTheme) {
-  roundButton button;
-  const int face = button.BackColor();
-  const int label = button.foreColor();
-  // Both colours are read before either is set: this one has no LabelColor.
-  const ObjectRef half = PropertyBag::make("Tema");
-  static_cast<PropertyBag&>(*half).declare("BackColor", 5);
-  for (const QVariant& argument : {QVariant(42), QVariant::fromValue(ObjectRef()), QVariant::fromValue(half)}) {
-    button.aplicarTema(argument);
-    EXPECT_EQ(button.BackColor(), face) << argument.typeName();
-    EXPECT_EQ(button.foreColor(), label) << argument.typeName();
-  }
-}
-
 TEST(SlideButton, TheClickedButtonBecomesTheCurrentAndShowsFocusedColours) {
   auto* slide = new slideButton;
   slide->setCaptions({"Uno", "Dos"});
   Host host(slide, {200, 30});
   const int focusedBack = fixtureColour(2, 4);
   for (int i = 0; i < 2; ++i) slide->button(i)->setBackColorFocused(focusedBack);
-  EXPECT_EQ(slide->currentIndex(), 0);
   QTest::mouseClick(slide->button(1), Qt::LeftButton);
   EXPECT_EQ(slide->currentIndex(), 1);
-  EXPECT_TRUE(slide->button(1)->isChecked());
   EXPECT_FALSE(slide->button(0)->isChecked());
   QTest::mouseClick(slide->button(1), Qt::LeftButton);
   EXPECT_TRUE(slide->button(1)->isChecked()) << "clicking the current button keeps it current";
@@ -62,30 +44,22 @@ TEST(SlideButton, TheClickedButtonBecomesTheCurrentAndShowsFocusedColours) {
 
 // ---------------------------------------------------------------- system colours
 
-class SystemColours : public ::testing::Test {
- protected:
-  ~SystemColours() override { installSystemColourResolver(nullptr); }
-  static void resolveFaceTo(int colourRef) {
-    installSystemColourResolver([colourRef](int index) -> std::optional<std::int32_t> {
-      if (index == 5) return colourRef;
-      return std::nullopt;
-    });
-  }
-};
-
 // A button paints its face itself; the composite controls hand the colour
 // on to their inner editors (skinDate as skinNumber, by the same code).
-TEST_F(SystemColours, AreResolvedWhenTheControlPaintsSoAPaletteChangeShowsAtTheNextRepaint) {
+TEST(SystemColours, AreResolvedWhenTheControlPaintsSoAPaletteChangeShowsAtTheNextRepaint) {
+  std::int32_t face = 0;  // what the desktop gives as window background (5)
+  installSystemColourResolver([&face](int index) { return index == 5 ? std::optional(face) : std::nullopt; });
   for (const char* name : {"skinButton", "skinText", "skinNumber", "skinCombo"}) {
     SCOPED_TRACE(name);
     QWidget* control = createControl(name);
     Host host(control, {160, 30});
-    resolveFaceTo(fixtureColour(4, 0));
+    face = fixtureColour(4, 0);
     control->setProperty("BackColor", static_cast<int>(systemColour(5)));
     EXPECT_EQ(pixelAt(host.grab(), {6, 15}), css(fixtureColour(4, 0)));
-    resolveFaceTo(fixtureColour(4, 1));  // the desktop palette changed; nothing set on the control
+    face = fixtureColour(4, 1);  // the desktop palette changed; nothing set on the control
     EXPECT_EQ(pixelAt(host.grab(), {6, 15}), css(fixtureColour(4, 1)));
   }
+  installSystemColourResolver(nullptr);
 }
 
 // ---------------------------------------------------------------- .ui forms
@@ -151,15 +125,6 @@ TEST(SkinTabs, PagesFollowTheCurrentTabByClickAndKeyboard) {
   EXPECT_EQ(tabs->currentIndex(), 0);
   QTest::keyClick(tabs, Qt::Key_Left);
   EXPECT_EQ(tabs->currentIndex(), 0) << "no tab before the first";
-}
-
-TEST(SkinCodeBox, TakesCapitalsUpToItsLength) {
-  auto* code = new skinCodeBox;
-  code->setMaxLength(5);
-  Host host(code, {100, 26});
-  ASSERT_TRUE(host.focus());
-  QTest::keyClicks(code, "ab12xyz");
-  EXPECT_EQ(code->text(), "AB12X") << "capitals, at most maxLength characters";
 }
 
 TEST(SkinNumber, KeepsANumberWithItsDecimalsAndTakesTheCalculatorsResult) {

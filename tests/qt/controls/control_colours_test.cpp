@@ -274,25 +274,5 @@ INSTANTIATE_TEST_SUITE_P(Controls, ControlColours, ::testing::ValuesIn(cases()),
                            return std::string(param.param.className) + param.param.variant;
                          });
 
-// Tab captions have no theme colour: until a host sets foreColor they read
-// on whatever tabs the theme gives (white on dark ones); a colour the host
-// sets is shown as set, legible or not.
-TEST(TabCaptions, ReadOnDarkTabsUntilTheHostChoosesTheirColour) {
-  auto* tabs = new skinTabs;
-  tabs->setTabs({QStringLiteral("MMMM"), QStringLiteral("WWWW")});
-  tabs->setTabBackColor(0x202020);
-  tabs->setTabBackColorSelected(0x303030);
-  // Borders in a grey no caption takes, so that only captions can be white.
-  for (const char* border : {"TabBorderColor", "TabBorderColorSelected", "TabInnerBorder", "TabInnerBorderSelected"})
-    tabs->setProperty(border, 0x505050);
-  Host host(tabs, QSize(200, 80));
-  auto caption = [&](int tab) { return tabs->tabRect(tab).adjusted(3, 3, -3, -3); };
-  for (int tab : {0, 1})
-    EXPECT_TRUE(contains(host.grab(), caption(tab), Qt::white)) << "default caption on dark tab " << tab;
-  tabs->setForeColor(0x404040);
-  EXPECT_FALSE(contains(host.grab(), caption(1), Qt::white));
-  EXPECT_TRUE(contains(host.grab(), caption(1), qcolour(0x404040)));
-}
-
 }  // namespace
 }  // namespace palvex::qt
