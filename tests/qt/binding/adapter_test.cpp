@@ -3,9 +3,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "binding_fixture.h"
 #include "palvex/error.h"
@@ -41,36 +39,14 @@ TEST_F(AdapterTest, MembersAndMethodsAreFoundWithoutRegardToCaseForTheWidgetsLif
   EXPECT_PALVEX_ERROR(adapter(&text).set("ControlClass", Variant("TAB")), ErrorNumber::InvalidCall, "read-only");
 }
 
-TEST_F(AdapterTest, TheDispatchReachesPickButtonAndAplicarTema) {
-  QWidget host;
-  auto* slide = new slideButton(&host);
-  slide->setCaptions({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-  tema_->Aplicar(object(slide));
-  for (int i = 0; i < slide->count(); ++i)
-    EXPECT_EQ(slide->button(i)->BackColor(), toColourRef(themeColour("CCommandButton", "BackColor"))) << i;
-  // Buttons out of range are no fault of the host's.
-  EXPECT_TRUE(adapter(slide).call("pickButton", {Variant(std::int16_t{3})}).isNothing());
-  EXPECT_TRUE(adapter(slide).call("pickButton", {Variant(std::int16_t{-1})}).isNothing());
-
-  auto* round = new roundButton(&host);
-  tema_->Aplicar(object(round));
-  EXPECT_EQ(round->BackColor(), tema_->BackColor());
-  EXPECT_EQ(round->foreColor(), tema_->LabelColor());
-}
-
 // The engine disables a form's widgets while it applies and enables them
 // again: a widget the host disabled stays so, and one in a disabled group
 // keeps its own flag, not the group's.
 TEST_F(AdapterTest, AnApplyLeavesEachWidgetsOwnEnabledFlagAsItWas) {
-  QMainWindow window;
-  auto* central = new QWidget;
-  window.setCentralWidget(central);
-  auto* layout = new QVBoxLayout(central);
-  auto* group = new QGroupBox;
-  layout->addWidget(group);
+  QWidget window;
+  auto* group = new QGroupBox(&window);
   auto* inGroup = new QLineEdit(group);
-  auto* disabled = new QPushButton(QStringLiteral("disabled"));
-  layout->addWidget(disabled);
+  auto* disabled = new QPushButton(&window);
   disabled->setEnabled(false);
   group->setEnabled(false);
   tema_->configurarFormulario(object(&window));

@@ -113,8 +113,7 @@ struct Form {
     auto* tabBar = add<QTabBar>("tabBar", 3, 1, nullptr);
     tabBar->addTab(QStringLiteral("AA"));
     tabBar->addTab(QStringLiteral("BB"));
-    auto* check = add<QCheckBox>("check", 3, 2, kText);
-    check->setChecked(true);
+    add<QCheckBox>("check", 3, 2, kText)->setChecked(true);
     add<QLabel>("label", 3, 3, kText);
     auto* boxed = add<QLabel>("boxed", 3, 4, kText);
     boxed->setFrameShape(QFrame::Box);
@@ -129,8 +128,7 @@ struct Form {
     table->setItem(1, 0, new QTableWidgetItem(kText));
     table->setMinimumSize(260, 140);
     table->setCurrentCell(1, 0);
-    auto* frame = add<QGroupBox>("group", 4, 2, nullptr);
-    frame->setMinimumSize(80, 50);
+    add<QGroupBox>("group", 4, 2, nullptr)->setMinimumSize(80, 50);
     auto* kept = add<QFrame>("frameOverride", 4, 3, nullptr);
     kept->setProperty("Tag", QStringLiteral("THEMEOVERRIDE"));
     kept->setAutoFillBackground(true);

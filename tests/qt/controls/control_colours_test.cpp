@@ -135,9 +135,7 @@ const std::vector<ControlCase>& cases() {
                   {{kUnfocused, "calculator button", "foreColor", at([](QWidget* w) {
                       const QRect b = as<skinNumber>(w)->buttonRect();
                       return QPoint(b.left() + (b.width() - 9) / 2, b.center().y());
-                    })},
-                   {kUnfocused, "beside the calculator", "BackColor",
-                    at([](QWidget* w) { return as<skinNumber>(w)->buttonRect().topLeft() + QPoint(1, 1); })}})},
+                    })}})},
       {"skinDate", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinDate>(w)->setDate(QDate(2024, 2, 1)); },
        textProbes(at([](QWidget* w) { return QPoint(as<skinDate>(w)->buttonRect().left() - 4, w->height() / 2); }),
                   textIn(leftHalf),
@@ -189,7 +187,6 @@ const std::vector<ControlCase>& cases() {
         {kAll, "tab inner border", "TabInnerBorder", at([](QWidget* w) { return tabPoint(w, 1, 1); })},
         {kAll, "tab border", "TabBorderColor", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
         {{State::Hovered}, "hovered tab border", "TabBorderColorHover", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
-        {{State::Hovered}, "hovered tab inner border", "TabInnerBorder", at([](QWidget* w) { return tabPoint(w, 1, 1); })},
         {kAll, "page border", "borderColor", at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 1); })},
         {kAll, "page", "TabBackColorSelected", at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 5); })},
         {kAll, "captions", "foreColor", textIn([](QWidget* w) { return as<skinTabs>(w)->tabRect(1); })}}},
@@ -200,7 +197,6 @@ const std::vector<ControlCase>& cases() {
         {kAll, "caption", "foreColor", textIn(leftHalf)}}},
       {"Shape", "", {120, 60}, {"borderColor"}, [](QWidget*) {},
        {{kNormal, "left outline", "borderColor", at(leftEdge)},
-        {kNormal, "top outline", "borderColor", at([](QWidget* w) { return QPoint(w->width() / 2, 0); })},
         {kNormal, "bottom right corner", "borderColor",
          at([](QWidget* w) { return QPoint(w->width() - 1, w->height() - 1); })}}},
   };
