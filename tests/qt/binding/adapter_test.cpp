@@ -22,7 +22,6 @@ TEST_F(AdapterTest, MembersAndMethodsAreFoundWithoutRegardToCaseForTheWidgetsLif
   EXPECT_EQ(o.get("backcolor").toInt32(), 0x123456);
   o.set("TOOLTIP", Variant("hint"));  // a Q_PROPERTY
   EXPECT_EQ(edit->toolTip(), QStringLiteral("hint"));
-  EXPECT_EQ(o.get("ReadOnly").toBool(), false);
   EXPECT_EQ(o.get("tag").toString(), "");  // every widget has a Tag
   o.set("TAG", Variant("note THEMEOVERRIDE"));  // kept as the widget's own property
   EXPECT_EQ(edit->property("Tag").toString(), QStringLiteral("note THEMEOVERRIDE"));

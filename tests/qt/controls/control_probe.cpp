@@ -31,8 +31,6 @@ Host::Host(QWidget* control, QSize size) : window_(std::make_unique<QWidget>()),
   QApplication::processEvents();
 }
 
-Host::~Host() = default;
-
 bool Host::focus() {
   QApplication::setActiveWindow(window_.get());
   control_->setFocus(Qt::OtherFocusReason);

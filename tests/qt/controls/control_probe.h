@@ -24,9 +24,6 @@ QColor qcolour(int colourRef);
 class Host {
  public:
   Host(QWidget* control, QSize size);
-  ~Host();
-  Host(const Host&) = delete;
-  Host& operator=(const Host&) = delete;
 
   QWidget* control() const { return control_; }
   // Gives the control the keyboard focus; false when it did not get it.
