@@ -48,6 +48,7 @@ TEST_F(AdapterTest, AnApplyLeavesEachWidgetsOwnEnabledFlagAsItWas) {
   auto* disabled = new QPushButton(&window);
   disabled->setEnabled(false);
   group->setEnabled(false);
+  EXPECT_TRUE(adapter(inGroup).get("Enabled").toBool()) << "its own flag, not the group's";
   tema_->configurarFormulario(object(&window));
   EXPECT_FALSE(disabled->isEnabled());
   group->setEnabled(true);
