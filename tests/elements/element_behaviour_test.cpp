@@ -17,25 +17,6 @@ using testing::Writes;
 
 class ElementBehaviour : public testing::ElementTest {};
 
-TEST_F(ElementBehaviour, GridBorderStyleIsSixteenBitsWideAtCreationAndAfter) {
-  storeValue("GRID", "borderStyle", "40000");
-  EXPECT_PALVEX_ERROR(globales::sharedGrid(), ErrorNumber::Overflow, "");
-  EXPECT_EQ(globales::state().sharedElements[1], nullptr);
-  storeValue("GRID", "borderStyle", "7");  // outside 0..1 but 16-bit: kept as it is
-  auto grid = globales::sharedGrid();
-  EXPECT_EQ(grid->borderStyle(), 7);
-
-  storeValue("GRID", "borderStyle", "-32769");
-  globales::state().reloadElements = true;
-  EXPECT_PALVEX_ERROR(globales::sharedGrid(), ErrorNumber::Overflow, "");
-  EXPECT_EQ(globales::state().sharedElements[1], grid) << "a failed creation keeps the previous element";
-
-  EXPECT_PALVEX_ERROR(grid->set("BORDERSTYLE", Variant(40000)), ErrorNumber::Overflow, "");
-  EXPECT_EQ(grid->borderStyle(), 7);
-  grid->set("borderStyle", Variant(-32768));
-  EXPECT_EQ(grid->get("borderStyle"), Variant(std::int16_t{-32768}));
-}
-
 TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
   auto grid = CGrid::create();
   auto collection = grid->call("propDesc").toObject();

@@ -82,24 +82,6 @@ TEST_F(FormElementTest, NothingStopsTheWalkOrEscapes) {
   EXPECT_EQ(last->value("BackColor"), Variant(0xEED9D0));
 }
 
-TEST_F(FormElementTest, OnlyAFormWithAMenuBarGetsAMenuBrush) {
-  auto frame = makeControl("Frame", {"BackColor"});
-  auto container = makeForm({Variant(frame)});
-  container->setForm(false);
-  element->Aplicar(Variant(container));
-  EXPECT_EQ(menuBrush(bar), 0);
-
-  auto menuless = makeForm({Variant(frame)});
-  attachMenu(window, 0);
-  auto windowless = makeControl("frmSinVentana", {"BackColor"});
-  windowless->setForm().declare("Controls", menuless->value("Controls"));
-  element->Aplicar(Variant(menuless));
-  element->Aplicar(Variant(windowless));
-  EXPECT_EQ(frame->writes().size(), 3u) << "every form colours its frames";
-  EXPECT_EQ(windowless->value("BackColor"), Variant(backColor));
-  EXPECT_EQ(brushCounts().live, 0u);  // no menu took a brush, none was kept
-}
-
 TEST_F(FormElementTest, ASubmenuOnTwoFormsBarsLeavesEachBarALiveBrush) {
   auto first = makeForm({});
   const HMENU firstBar = bar, shared = nested;

@@ -81,19 +81,5 @@ TEST_F(WindowElementsTest, ShapeHonoursTheMarkerAndLetsFailuresThrough) {
   EXPECT_PALVEX_ERROR(element->call("Aplicar", {Variant(refusing)}), ErrorNumber::Overflow, "no");
 }
 
-TEST_F(WindowElementsTest, HostShapesAreIndependentButShareTheirKey) {
-  storeValue("SHAPE", "BorderColor", "255");
-  auto shared = globales::sharedShape();
-  auto first = CShape::create();
-  auto second = CShape::create();
-  first->setBorderColor(1);
-  EXPECT_EQ(second->borderColor(), 255);
-  second->setBorderColor(2);
-  second->Update();
-  first->Update();
-  EXPECT_EQ(section("SHAPE"), (SettingPairs{{"BorderColor", "1"}}));
-  EXPECT_EQ(shared->borderColor(), 255);
-}
-
 }  // namespace
 }  // namespace palvex

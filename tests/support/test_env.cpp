@@ -23,10 +23,7 @@ TempDir::~TempDir() {
 }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
-  if (const char* old = std::getenv(name)) {
-    had_ = true;
-    old_ = old;
-  }
+  if (const char* old = std::getenv(name)) old_ = old;
   if (value)
     ::setenv(name, value, 1);
   else
@@ -34,8 +31,8 @@ ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
 }
 
 ScopedEnv::~ScopedEnv() {
-  if (had_)
-    ::setenv(name_.c_str(), old_.c_str(), 1);
+  if (old_)
+    ::setenv(name_.c_str(), old_->c_str(), 1);
   else
     ::unsetenv(name_.c_str());
 }

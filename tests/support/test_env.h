@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <ostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -43,8 +44,7 @@ class ScopedEnv {
 
  private:
   std::string name_;
-  bool had_ = false;
-  std::string old_;
+  std::optional<std::string> old_;
 };
 
 // Base fixture: fresh engine state, a fresh memory store installed, the INI
