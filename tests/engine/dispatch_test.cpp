@@ -230,22 +230,5 @@ TEST_F(DispatchTest, ConfiguringAFormThemesItsControlsThroughTheFirstTemaWhateve
   }
 }
 
-TEST_F(DispatchTest, WhileReloadingEveryAccessorReadsTheStoreAnewAndMayFail) {
-  auto label = makeControl("Label", {"foreColor"});
-  tema_->Aplicar(label);
-  storeValue("LABEL", "foreColor", "7");
-  tema_->Aplicar(label);
-  EXPECT_EQ(label->value("foreColor"), Variant(stored(Slot::Label, 0)));  // stable elements keep their values
-
-  tema_->setTema("Default");
-  tema_->Aplicar(label);
-  EXPECT_EQ(label->value("foreColor"), Variant(std::int32_t{7}));
-  storeValue("LABEL", "foreColor", "99999999999");
-  storeValue("FORM", "MenuColor", "99999999999");
-  EXPECT_NO_THROW(tema_->Aplicar(label));
-  EXPECT_PALVEX_ERROR(tema_->LabelColor(), ErrorNumber::Overflow, "does not fit 32 bits");
-  EXPECT_PALVEX_ERROR(tema_->configurarFormulario(makeControl("Form", {"BackColor"})), ErrorNumber::Overflow, "does not fit 32 bits");
-}
-
 }  // namespace
 }  // namespace palvex

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -153,11 +154,42 @@ TEST_F(SettingLookup, WritesDecimalTextUnderTheCurrentThemeNameUnchanged) {
   globales::setCurrentThemeName(" Azul claro ");  // blanks are part of the name
   WriteElementSetting("BUTTON", "BackColorDisabled", 9);
   EXPECT_EQ(store().read(kAppName, "Palvex\\ Azul claro \\BUTTON", "BackColorDisabled"), "9");
+}
 
-  auto full = std::make_shared<testing::WatchedStore>();
-  full->beforeWrite = [](const testing::WatchedStore::Write&) { throw Error(ErrorNumber::Storage, "disk full"); };
-  installSettingsStore(full);
-  EXPECT_PALVEX_ERROR(WriteElementSetting("LABEL", "foreColor", 1), ErrorNumber::Storage, "disk full");
+// Lookups are served from memory inside a load scope, yet never older than
+// the state at the start of the scope.
+TEST_F(SettingLookup, ReadsOutsideAScopeSeeEveryWriteAndAScopeKeepsOneViewUntilItEnds) {
+  storeLabel("foreColor", "1");
+  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 1);
+  storeLabel("foreColor", "2");  // another writer: not through WriteElementSetting
+  storeLabel("backColor", "3");  // a key new to a section already cached
+  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 2);
+  EXPECT_EQ(ReadElementSetting("LABEL", "backColor", -1), 3);
+  {
+    ElementLoadScope scope;
+    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 2);
+    storeLabel("foreColor", "4");
+    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 2) << "one consistent view within a scope";
+    WriteElementSetting("LABEL", "backColor", 8);
+    EXPECT_EQ(ReadElementSetting("LABEL", "backColor", -1), 8) << "but our own writes show at once";
+  }
+  try {
+    ElementLoadScope next;
+    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 4);
+    storeLabel("foreColor", "99999999999");
+    EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 4);
+    throw std::runtime_error("element creation failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_PALVEX_ERROR(ReadElementSetting("LABEL", "foreColor", -1), ErrorNumber::Overflow, "Overflow");  // the exception ended the scope
+
+  // A store with the same change token (as many writes) must not be mistaken for the old one.
+  auto replacement = makeMemoryStore();
+  while (replacement->changeToken() < store().changeToken()) replacement->write(kAppName, kLabel, "foreColor", "5");
+  ASSERT_EQ(replacement->changeToken(), store().changeToken());
+  ElementLoadScope scope;
+  installSettingsStore(replacement);
+  EXPECT_EQ(ReadElementSetting("LABEL", "foreColor", -1), 5) << "a new store is read even inside a scope";
 }
 
 }  // namespace
