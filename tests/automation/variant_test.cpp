@@ -23,9 +23,7 @@ TEST(VariantTest, ToInt32RoundsHalfToEven) {
 
 TEST(VariantTest, ConversionErrorsCarryTheClassicNumbers) {
   EXPECT_PALVEX_ERROR(Variant(32767.5).toInt16(), ErrorNumber::Overflow, "Integer");
-  EXPECT_PALVEX_ERROR(Variant(std::int32_t{40000}).toInt16(), ErrorNumber::Overflow, "Integer");
   EXPECT_PALVEX_ERROR(Variant("99999999999").toInt32(), ErrorNumber::Overflow, "Long");
-  EXPECT_PALVEX_ERROR(Variant(std::int64_t{1} << 40).toInt32(), ErrorNumber::Overflow, "Long");
   EXPECT_PALVEX_ERROR(Variant(1e300).toCurrency(), ErrorNumber::Overflow, "currency");
   EXPECT_PALVEX_ERROR(Variant("-1D400").toDouble(), ErrorNumber::Overflow, "out of range for a Double");
   EXPECT_EQ(Variant("1e-400").toDouble(), 0.0);

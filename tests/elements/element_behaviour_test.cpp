@@ -60,8 +60,7 @@ TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {
     bool refusesEnabled, coloured;
   };
   for (const Case& k : {Case{false, "", false, true}, Case{true, "", false, true},
-                        Case{false, "no tocar: themeOverride", false, false}, Case{false, nullptr, false, false},
-                        Case{false, "", true, true}}) {
+                        Case{false, "no tocar: themeOverride", false, false}, Case{false, "", true, true}}) {
     auto button = makeControl("skinButton", {}, k.tag);
     for (const auto& w : colours) button->declare(w.name);
     button->declare("Enabled", Variant(k.enabled));
@@ -72,7 +71,7 @@ TEST_F(ElementBehaviour, ButtonIsColouredWhileEnabledAndKeepsItsEnabledState) {
     if (!k.refusesEnabled) expected.push_back({"Enabled", Variant(true)});
     if (k.coloured) expected.insert(expected.end(), colours.begin(), colours.end());
     if (!k.refusesEnabled && !k.enabled) expected.push_back({"Enabled", Variant(false)});
-    EXPECT_EQ(button->writes(), expected) << k.enabled << " " << (k.tag ? k.tag : "no Tag") << k.refusesEnabled;
+    EXPECT_EQ(button->writes(), expected) << k.enabled << " " << k.tag << k.refusesEnabled;
     EXPECT_EQ(button->value("Enabled"), Variant(k.enabled));
   }
 }

@@ -18,7 +18,7 @@ TEST_F(TemaTest, SelectionIsSharedAndRaisedSynchronouslyToThatObjectsClientsOnly
     heard.push_back(name.toString() + " / " + second->getTema());  // stored before the event
     first->disconnectNuevoTema(id);
   });
-  second->connectNuevoTema([&](Variant& name) { heard.push_back("second " + name.toString()); });
+  second->connectNuevoTema([&](Variant& name) { heard.push_back("second " + name.toString()); });  // never told
 
   first->setTema(" Azul claro ");
   first->setTema("Otro");

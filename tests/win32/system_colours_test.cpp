@@ -15,14 +15,10 @@ class SystemColoursTest : public ::testing::Test {
 };
 
 TEST_F(SystemColoursTest, OnlyTheUsedIndexesOfTheSystemBitAreSystemColours) {
-  EXPECT_EQ(systemColour(30), static_cast<std::int32_t>(0x8000001E));
-  EXPECT_EQ(systemColourName(30), "menu bar");  // the last
-  EXPECT_EQ(resolveColour(systemColour(30)), 0xF0F0F0);
-  EXPECT_EQ(systemColourName(25), std::nullopt) << "unused index";
+  EXPECT_EQ(resolveColour(systemColour(30)), 0xF0F0F0) << "menu bar, the last";
   for (std::uint32_t colour : {0x80000019u, 0x8000001Fu, 0x80FF000Fu, 0x01000000u})
     EXPECT_EQ(resolveColour(static_cast<std::int32_t>(colour)), std::nullopt) << std::hex << colour;
   EXPECT_EQ(systemColourIndex(0x404040), std::nullopt);
-  EXPECT_EQ(resolveColour(0x404040), 0x404040);
 }
 
 TEST_F(SystemColoursTest, ResolverAnswersFirstAndInstallingItIsAChange) {
