@@ -52,17 +52,5 @@ TEST(VariantTest, TextAndCurrencyAndExactEquality) {
   EXPECT_FALSE(Variant(std::int32_t{5}) == Variant(std::int16_t{5}));
 }
 
-// The property bag hosts build controls from: case-blind members, the write
-// log, refused writes and failing reads are exercised by every element test.
-TEST(PropertyBagTest, MissingMembersThrowOnlyOffTheTryPath) {
-  auto bag = PropertyBag::make();
-  Variant out;
-  EXPECT_EQ(bag->trySet("Tag", "x"), Lookup::NoMember);
-  EXPECT_EQ(bag->tryCall("aplicarTema", {}, out), Lookup::NoMember);
-  EXPECT_PALVEX_ERROR(bag->get("Tag"), ErrorNumber::NoSuchMember, "PropertyBag.Tag");
-  EXPECT_PALVEX_ERROR(bag->enumerate(), ErrorNumber::NoSuchMember, "_NewEnum");
-  EXPECT_FALSE(bag->has("Tag")) << "a refused write declares nothing";
-}
-
 }  // namespace
 }  // namespace palvex

@@ -23,7 +23,6 @@ TEST_F(ElementBehaviour, DescriptorCollectionsAreOneBasedSnapshots) {
   EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(0)}), ErrorNumber::Subscript, "position 0");
   EXPECT_PALVEX_ERROR(collection->call("Item", {Variant(11)}), ErrorNumber::Subscript, "position 11");
   auto border = collection->call("Item", {Variant(10)}).toObject();
-  EXPECT_EQ(border->typeName(), "DescriptorPropiedad");
   EXPECT_EQ(border->get("propName").toString(), "borderStyle");
   EXPECT_EQ(border->get("numMax").toInt32(), 1);
   EXPECT_EQ(collection->enumerate().at(5).toObject()->get("propName").toString(), "ForeColorFixed");

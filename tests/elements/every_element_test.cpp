@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 

@@ -19,7 +19,6 @@ TEST_F(ProvenanceTest, EachValueHasItsSourceAndAnElementThatCannotLoadItsError) 
   const auto& form = elements.at(8).properties;
   EXPECT_EQ(form.at(CForm::kBackColor).value, 2);
   EXPECT_EQ(form.at(CForm::kBackColor).source, SettingSource::Store);
-  EXPECT_EQ(form.at(CForm::kMenuColor).source, SettingSource::Default);
   EXPECT_EQ(elements.at(5).properties.at(CLabel::kForeColor).source, SettingSource::Ini);
   ASSERT_TRUE(elements.at(1).error.has_value());
   EXPECT_THAT(elements.at(1).error->what(), ::testing::HasSubstr("CGrid.borderStyle cannot hold 40000"));

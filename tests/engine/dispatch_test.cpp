@@ -66,7 +66,6 @@ const Writes kPlainCheck{write("foreColor", stored(Slot::Label, 0)), write("fore
                          write("foreColorDisabled", stored(Slot::Button, 5))};
 const ControlRow kByTypeName[] = {
     {{"Label"}, "Label", nullptr, kLabel},
-    {{"OptionButton like a label"}, "OptionButton", nullptr, kLabel},
     {{"Label refusing foreColor still gets the form colour"}, "Label", nullptr, {write("BackColor", 0)}, "", "foreColor"},
     {{"CheckBox takes no marker"}, "CheckBox", nullptr, kLabel, "THEMEOVERRIDE"},
     {{"MSFlexGrid"}, "MSFlexGrid", nullptr, {write("BackColor", stored(Slot::Grid, 0)), write("foreColor", stored(Slot::Grid, 4))}},

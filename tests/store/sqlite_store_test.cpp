@@ -213,8 +213,7 @@ TEST_F(SqliteStore, FourProcessesWritingAtOnceLoseNothingAndNeverShareACatalogue
   ::close(gate[1]);  // all start together
   for (pid_t pid : children) {
     int status = 0;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
 
   auto store = openSqliteStore(file_);
@@ -223,8 +222,7 @@ TEST_F(SqliteStore, FourProcessesWritingAtOnceLoseNothingAndNeverShareACatalogue
   for (const auto& [key, value] : values) EXPECT_EQ(key.substr(key.find('_') + 1), value) << key;
   const SettingPairs catalogue = store->enumerate("Orvane", "Palvex");
   EXPECT_EQ(catalogue.size(), std::size_t{kProcesses * kValuesEach}) << "two additions took the same index";
-  std::printf("soak: %d processes wrote %zu values and %zu catalogue entries into one store\n", kProcesses,
-              values.size(), catalogue.size());
+  std::printf("soak: %d processes wrote %zu values into one store\n", kProcesses, values.size());
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdint>
 #include <iostream>
 #include <random>
 #include <set>
@@ -106,7 +105,7 @@ TEST_F(StoreCrash, AKilledSaveLeavesTheOldOrTheNewThemeInAStoreThatOpens) {
   saveGeneration(committed);
   installSettingsStore(store_);  // closed before any writer starts
 
-  int saves = 0, killedAfterCommit = 0;
+  int saves = 0;
   for (int round = 0; round < kRounds; ++round) {
     int report[2];
     ASSERT_EQ(::pipe(report), 0);
@@ -125,12 +124,10 @@ TEST_F(StoreCrash, AKilledSaveLeavesTheOldOrTheNewThemeInAStoreThatOpens) {
     // A save committed but not yet reported when the kill came is the new theme too.
     ASSERT_TRUE(stored == reported || stored == reported + 1)
         << "round " << round << ": store at " << stored << " (-1: a mixture), last committed save " << reported;
-    killedAfterCommit += stored == reported + 1;
     saves += stored - committed;
     committed = stored;
   }
-  std::cout << "crash loop: " << kRounds << " writers killed, " << saves << " saves committed, "
-            << killedAfterCommit << " killed between commit and report\n";
+  std::cout << "crash loop: " << kRounds << " writers killed, " << saves << " saves committed\n";
 }
 
 }  // namespace
