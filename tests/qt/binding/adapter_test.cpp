@@ -23,19 +23,34 @@ TEST_F(AdapterTest, MembersAndMethodsAreFoundWithoutRegardToCaseForTheWidgetsLif
   o.set("TOOLTIP", Variant("hint"));  // a Q_PROPERTY
   EXPECT_EQ(edit->toolTip(), QStringLiteral("hint"));
   EXPECT_EQ(o.get("tag").toString(), "");  // every widget has a Tag
-  o.set("TAG", Variant("note THEMEOVERRIDE"));  // kept as the widget's own property
-  EXPECT_EQ(edit->property("Tag").toString(), QStringLiteral("note THEMEOVERRIDE"));
+  edit->setProperty("Tag", QStringLiteral("note THEMEOVERRIDE"));  // as a host marks it
+  EXPECT_EQ(o.get("TAG").toString(), "note THEMEOVERRIDE");
+  o.set("tag", Variant("set by the engine"));
+  EXPECT_EQ(edit->property("Tag").toString(), QStringLiteral("set by the engine"));
   o.call("SETTEXT", {Variant("typed")});
   EXPECT_EQ(edit->text(), QStringLiteral("typed"));
   EXPECT_PALVEX_ERROR(o.call("setText", {Variant("a"), Variant("b")}), ErrorNumber::InvalidCall, "2 arguments");
   EXPECT_PALVEX_ERROR(o.get("CheckColor"), ErrorNumber::NoSuchMember, "CheckColor");
-  EXPECT_EQ(held.objectRef(), object(edit).objectRef()) << "one adapter per widget";
   delete edit;
   EXPECT_EQ(widgetOf(held), nullptr);
   EXPECT_PALVEX_ERROR(o.get("Tag"), ErrorNumber::ObjectNotSet, "no longer exists");
   // A suite control declares its ControlClass once and for all.
   skinText text;
   EXPECT_PALVEX_ERROR(adapter(&text).set("ControlClass", Variant("TAB")), ErrorNumber::InvalidCall, "read-only");
+}
+
+// The engine reaches a suite control's own methods: pickButton (an index out
+// of range is no fault of the host's) and aplicarTema.
+TEST_F(AdapterTest, TheDispatchReachesPickButtonAndAplicarTema) {
+  QWidget host;
+  auto* slide = new slideButton(&host);
+  slide->setCaptions({QStringLiteral("a"), QStringLiteral("b")});
+  tema_->Aplicar(object(slide));
+  EXPECT_EQ(slide->button(1)->BackColor(), toColourRef(themeColour("CCommandButton", "BackColor")));
+  EXPECT_TRUE(adapter(slide).call("pickButton", {Variant(std::int16_t{-1})}).isNothing());
+  auto* round = new roundButton(&host);
+  tema_->Aplicar(object(round));
+  EXPECT_EQ(round->BackColor(), tema_->BackColor());
 }
 
 // The engine disables a form's widgets while it applies and enables them

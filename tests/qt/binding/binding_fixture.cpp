@@ -18,11 +18,6 @@ std::int32_t fixtureColour(int theme, std::size_t element, std::size_t property)
   return red | green << 8 | blue << 16;
 }
 
-QColor toQColor(std::int32_t colourRef) {
-  const std::int32_t rgb = resolveColour(colourRef).value_or(0);
-  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
 std::int32_t toColourRef(const QColor& colour) { return colour.red() | colour.green() << 8 | colour.blue() << 16; }
 
 BindingTest::BindingTest() {
@@ -52,7 +47,8 @@ QColor BindingTest::themeColour(std::string_view element, std::string_view prope
   std::shared_ptr<Element> e = globales::sharedElement(element);
   const std::size_t i = e->indexOf(property);
   EXPECT_NE(i, Element::npos) << element << "." << property;
-  return toQColor(e->value(i));
+  const std::int32_t rgb = resolveColour(e->value(i)).value_or(0);
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
 void showActive(QWidget* window) {

@@ -31,7 +31,6 @@ inline constexpr std::string_view kElements[] = {"CCommandButton", "CGrid",     
 // Property `property` of element `element` in fixture theme `theme` (0 or 1):
 // red tells the element, green the property, blue the theme.
 std::int32_t fixtureColour(int theme, std::size_t element, std::size_t property);
-QColor toQColor(std::int32_t colourRef);
 std::int32_t toColourRef(const QColor& colour);
 
 class BindingTest : public palvex::testing::EngineTest {

@@ -51,6 +51,9 @@ TEST_F(MappingTest, RegisteredClassesAndTheirSubclassesFollowTheRegistration) {
   auto* big = new BigMeter(&host);
   tema_->Aplicar(object(big));
   EXPECT_EQ(adapter(big).get("backcolor").toInt32(), toColourRef(themeColour("CCommandButton", "BackColor")));
+  registerWidgetClass("host::BigMeter", {"MSFlexGrid", "", Paint::Auto});  // by name, nearer than its base's
+  EXPECT_EQ(adapter(big).typeName(), "MSFlexGrid");
+  EXPECT_TRUE(unregisterWidgetClass("host::BigMeter"));
   EXPECT_TRUE(unregisterWidgetClass(MeterWidget::staticMetaObject.className()));
   EXPECT_FALSE(unregisterWidgetClass(MeterWidget::staticMetaObject.className()));
   EXPECT_EQ(adapter(big).typeName(), "BigMeter");

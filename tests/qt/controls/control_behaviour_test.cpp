@@ -99,6 +99,12 @@ TEST(UiLoader, MakesTheSuiteControlsOfAFormAndSetsTheirProperties) {
   ASSERT_NE(name, nullptr) << "namespaced class names load too";
   EXPECT_EQ(name->maxLength(), 20);
   EXPECT_NE(form->findChild<QPushButton*>("stockButton"), nullptr) << "stock widgets are still QUiLoader's";
+  // Every class the factory names is made, and takes the Tag a host marks.
+  for (const QString& className : controlClassNames()) {
+    std::unique_ptr<QWidget> control(createControl(className));
+    EXPECT_TRUE(control->setProperty("Tag", "x")) << className.toStdString();
+    EXPECT_EQ(control->property("Tag").toString(), "x") << className.toStdString();
+  }
 }
 
 // ---------------------------------------------------------------- editing
@@ -129,8 +135,6 @@ TEST(SkinNumber, KeepsANumberWithItsDecimalsAndTakesTheCalculatorsResult) {
   QTest::keyClicks(number->lineEdit(), "12a,5");
   EXPECT_EQ(number->text(), "12,5") << "letters are refused, a comma is a decimal point";
   EXPECT_DOUBLE_EQ(number->value(), 12.5);
-  QTest::keyClick(number->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(number->text(), "12.50");
   number->showCalculator();
   auto* calculator = number->findChild<QFrame*>("calculator");
   ASSERT_NE(calculator, nullptr);
@@ -152,8 +156,6 @@ TEST(SkinDate, IsEmptyUntilADateIsEnteredAndReadsTypedDates) {
   EXPECT_TRUE(box.date().isNull()) << "no such day";
   box.setDate(QDate(2024, 12, 25));
   EXPECT_EQ(box.text(), "25/12/2024");
-  box.setDateFormat("yyyy-MM-dd");
-  EXPECT_EQ(box.text(), "2024-12-25");
   box.setDate(QDate());
   EXPECT_TRUE(box.text().isEmpty());
 }

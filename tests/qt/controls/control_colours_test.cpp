@@ -131,11 +131,7 @@ const std::vector<ControlCase>& cases() {
                   textIn([](QWidget* w) { return QRect(0, 0, w->width(), 50); }))},
       {"skinNumber", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinNumber>(w)->setValue(1234); },
        textProbes(at([](QWidget* w) { return QPoint(6, w->height() / 2); }),
-                  textIn([](QWidget* w) { return QRect(w->width() / 2, 0, w->width() / 2 - 18, w->height()); }),
-                  {{kUnfocused, "calculator button", "foreColor", at([](QWidget* w) {
-                      const QRect b = as<skinNumber>(w)->buttonRect();
-                      return QPoint(b.left() + (b.width() - 9) / 2, b.center().y());
-                    })}})},
+                  textIn([](QWidget* w) { return QRect(w->width() / 2, 0, w->width() / 2 - 18, w->height()); }))},
       {"skinDate", "", {160, 30}, kTextColours, [](QWidget* w) { as<skinDate>(w)->setDate(QDate(2024, 2, 1)); },
        textProbes(at([](QWidget* w) { return QPoint(as<skinDate>(w)->buttonRect().left() - 4, w->height() / 2); }),
                   textIn(leftHalf),
@@ -154,7 +150,6 @@ const std::vector<ControlCase>& cases() {
       {"roundButton", "", {120, 36}, {"BackColor", "foreColor"},
        [](QWidget* w) { as<QAbstractButton>(w)->setText("Hi"); },
        {{kAll, "face", "BackColor", at([](QWidget* w) { return QPoint(w->height() / 2, w->height() / 2); })},
-        {kAll, "outline", "foreColor", at([](QWidget* w) { return QPoint(w->width() / 2, 0); })},
         {kAll, "caption", "foreColor", textIn([](QWidget* w) { return w->rect().adjusted(20, 3, -20, -3); })}}},
       {"skinCheck", "", {160, 30}, {"foreColor", "CheckColor"},
        [](QWidget* w) {
@@ -180,11 +175,8 @@ const std::vector<ControlCase>& cases() {
         "TabBorderColor", "TabBorderColorSelected", "borderColor", "foreColor"},
        [](QWidget* w) { as<skinTabs>(w)->setTabs({"Tab 1", "Tab 2"}); },
        {{kAll, "current tab fill", "TabBackColorSelected", at([](QWidget* w) { return currentTabPoint(w, 3); })},
-        {kAll, "current tab inner border", "TabInnerBorderSelected",
-         at([](QWidget* w) { return currentTabPoint(w, 1); })},
         {kAll, "current tab border", "TabBorderColorSelected", at([](QWidget* w) { return currentTabPoint(w, 0); })},
         {kAll, "tab fill", "TabBackColor", at([](QWidget* w) { return tabPoint(w, 1, 3); })},
-        {kAll, "tab inner border", "TabInnerBorder", at([](QWidget* w) { return tabPoint(w, 1, 1); })},
         {kAll, "tab border", "TabBorderColor", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
         {{State::Hovered}, "hovered tab border", "TabBorderColorHover", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
         {kAll, "page border", "borderColor", at([](QWidget* w) { return QPoint(w->width() / 2, w->height() - 1); })},
