@@ -164,8 +164,7 @@ const std::vector<ControlCase>& cases() {
          as<QAbstractButton>(w)->setText("HIll");
          as<QAbstractButton>(w)->setChecked(true);
        },
-       {{kNormal, "box", "foreColor", at(boxCorner)},
-        {kNormal, "mark", "foreColor", at(boxCentre)},
+       {{kNormal, "mark", "foreColor", at(boxCentre)},
         {kFocused, "mark", "foreColorFocused", at(boxCentre)},
         {kDisabled, "mark", "foreColorDisabled", at(boxCentre)},
         {kFocused, "caption", "foreColorFocused", textIn(besideBox)},
@@ -175,7 +174,6 @@ const std::vector<ControlCase>& cases() {
         "TabBorderColor", "TabBorderColorSelected", "borderColor", "foreColor"},
        [](QWidget* w) { as<skinTabs>(w)->setTabs({"Tab 1", "Tab 2"}); },
        {{kAll, "current tab fill", "TabBackColorSelected", at([](QWidget* w) { return currentTabPoint(w, 3); })},
-        {kAll, "current tab border", "TabBorderColorSelected", at([](QWidget* w) { return currentTabPoint(w, 0); })},
         {kAll, "tab fill", "TabBackColor", at([](QWidget* w) { return tabPoint(w, 1, 3); })},
         {kAll, "tab border", "TabBorderColor", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
         {{State::Hovered}, "hovered tab border", "TabBorderColorHover", at([](QWidget* w) { return tabPoint(w, 1, 0); })},
