@@ -115,6 +115,7 @@ TEST(SkinTabs, PagesFollowTheCurrentTabByClickAndKeyboard) {
   tabs->addTab("Tab 1", first);
   tabs->addTab("Tab 2", second);
   Host host(tabs, {300, 120});
+  EXPECT_EQ(tabs->tabs(), QStringList({"Tab 1", "Tab 2"}));
   EXPECT_EQ(first->geometry(), tabs->pageRect());
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
   EXPECT_EQ(tabs->currentIndex(), 1);
