@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 
+#include <memory>
+#include <stdexcept>
+
 #include "designer/designer_fixture.h"
+#include "support/watched_store.h"
 #include "palvex/elements.h"
 #include "palvex/globales.h"
 #include "palvex/settings.h"
@@ -83,6 +87,24 @@ const SaveName kSaveNames[] = {
     {{"only blanks saves nothing"}, {}, QStringLiteral("   "), std::nullopt, {}, nullptr, "Default"},
 };
 INSTANTIATE_TEST_SUITE_P(Names, SaveNameTest, ::testing::ValuesIn(kSaveNames), RowName());
+
+// A save that fails part way must not pass for done: the user is told why,
+// and the window still counts its edit as unsaved so "Terminar" asks.
+TEST_F(SaveTest, AFailingSaveSaysWhyAndKeepsTheUnsavedFlag) {
+  open();
+  edit();
+  auto failing = std::make_shared<WatchedStore>(store_);
+  failing->beforeWrite = [](const WatchedStore::Write& w) {
+    if (w.key == "CheckColor") throw std::runtime_error("disk full");
+  };
+  installSettingsStore(failing);
+  utility_->answers.push_back(true);
+  save(QStringLiteral("Nuevo"));
+  installSettingsStore(store_);
+  ASSERT_EQ(utility_->messages.size(), 1u);
+  EXPECT_NE(utility_->messages[0].find("disk full"), std::string::npos) << utility_->messages[0];
+  EXPECT_TRUE(unsaved());
+}
 
 TEST_F(SaveTest, TerminarAsksOnlyAfterAnUnsavedEdit) {
   open();

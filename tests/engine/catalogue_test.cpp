@@ -79,6 +79,21 @@ const BadName kBadNames[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Names, RefusedName, ::testing::ValuesIn(kBadNames), testing::RowName());
 
+// Brackets other than ']', inner blanks, slashes and accents fit a section
+// path; refusing them once kept users from naming themes as they wished.
+TEST_F(CatalogueTest, NamesWithAnythingElseAreAccepted) {
+  for (const char* fine : {"Azul claro", "Pestaña café", "[x", "a b\tc", "a/b"})
+    EXPECT_NO_THROW(catalogue::validateName(fine)) << fine;
+}
+
+// "02" and "2" read as the same index; each must still find its own name.
+TEST_F(CatalogueTest, KeysOfTheSameNumberKeepTheirOwnNames) {
+  addRaw("02", "A");
+  addRaw("2", "B");
+  EXPECT_EQ(catalogue::find("B"), (Entry{2, "B"}));
+  EXPECT_EQ(catalogue::find("a"), (Entry{2, "A"}));
+}
+
 TEST_F(CatalogueTest, ADamagedKeyHidesItsOwnThemeOnlyAndIsNamedWithItsStoreAndSection) {
   addRaw("0", "Default");
   addRaw("abc", "Raro");
