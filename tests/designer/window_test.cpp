@@ -72,7 +72,7 @@ TEST_F(WindowTest, ClickOnASampleOrEnteringATextSampleSelectsAsItsMenuEntryDoes)
 
 TEST_F(WindowTest, AnEngineErrorWhileOpeningReachesTheCallerAndLeavesNoWindow) {
   store().write("Orvane", "Palvex\\Default\\FORM", "BackColor", "99999999999");
-  EXPECT_THROW(tema_->editarTema(), Error);
+  EXPECT_PALVEX_ERROR(tema_->editarTema(), ErrorNumber::Overflow, "BackColor");
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("frmDesigner"));
 }
 
